@@ -1,0 +1,21 @@
+// The two rules between a value's text (Russian notation, decimal comma) and
+// its number.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ringcoil {
+
+// Blanks at either end, an optional sign, digits with at most one decimal
+// comma (",5" and "5," are fine, at least one digit), an optional exponent
+// (E or e, optional sign, digits). Returns the nearest double. Throws
+// RuntimeError: TypeMismatch for anything else, Overflow beyond the double
+// range. Leaves the floating-point exception flags as it found them.
+double TextToNumber(std::string_view text);
+
+// Rounds to 15 significant digits; positional for decimal exponents -4..14,
+// otherwise "1,23456789012346E+15". Zero, negative zero included, is "0".
+std::string NumberToText(double value);
+
+}  // namespace ringcoil
