@@ -1,0 +1,59 @@
+// A loaded window with a host that records what it was told, and the user's
+// gestures as the tests need them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+#include "dialogue/form1.hpp"
+
+namespace ringcoil::testing {
+
+class RecordingHost final : public Host {
+ public:
+  void showError(ErrorCode code) override { errors.push_back(code); }
+  void endProgram() override { ++exits; }
+  std::vector<ErrorCode> errors;
+  int exits = 0;
+};
+
+class FormTest : public ::testing::Test {
+ protected:
+  FormTest() { form.load(); }
+
+  const WindowState& w() const { return form.state(); }
+  const std::string& caption(Id id) const { return w().caption(id); }
+  bool visible(Id id) const { return w().visible(id); }
+
+  void click(Id id) { form.raise(id, Event::Click); }
+  void move(Id id) { form.raise(id, Event::MouseMove); }
+  void moveOverSurface() { form.mouseAt(Event::MouseMove, 10, 10); }
+
+  // Types on the window's keypad: digits and the comma.
+  void keys(std::string_view text) {
+    for (const char c : text) {
+      const int index = c == ',' ? 9 : c == '0' ? 10 : c - '1';
+      ASSERT_TRUE(index >= 0 && index <= 10) << c;
+      click(aa(index));
+    }
+  }
+
+  // Clicks the Enter place, as the mouse does: the front-most visible button.
+  void enter() { form.mouseAt(Event::Click, 60, 262); }
+
+  // The visible Enter buttons, front-most first.
+  std::vector<Id> visibleEnterButtons() const {
+    std::vector<Id> shown;
+    for (Id b : {el::Command6, el::Command5, el::Command4, el::Command3, el::Command2, el::Ввод}) {
+      if (visible(b)) shown.push_back(b);
+    }
+    return shown;
+  }
+
+  RecordingHost host;
+  Form1 form{host};
+};
+
+}  // namespace ringcoil::testing

@@ -1,0 +1,81 @@
+#include "replay.hpp"
+
+#include <string_view>
+#include <type_traits>
+
+namespace ringcoil::replay {
+namespace {
+
+void printQuoted(std::string_view text, std::ostream& out) {
+  out << '"';
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out << '\\';
+    out << c;
+  }
+  out << '"';
+}
+
+// The window's host here: errors and the exit go to the listing.
+class PrintingHost final : public Host {
+ public:
+  explicit PrintingHost(std::ostream& out) : out_(out) {}
+  void showError(ErrorCode code) override {
+    out_ << "error " << static_cast<int>(code) << ": " << errorName(code) << '\n';
+  }
+  void endProgram() override { out_ << "exit\n"; }
+
+ private:
+  std::ostream& out_;
+};
+
+}  // namespace
+
+void printState(const WindowState& state, std::ostream& out) {
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    const Id id = static_cast<Id>(i);
+    const Kind kind = kElements[i].kind;
+    if (kind == Kind::Line || kind == Kind::Timer) continue;
+    out << displayName(id) << (state.visible(id) ? " shown" : " hidden");
+    if (kind == Kind::Label || kind == Kind::PushButton || kind == Kind::TextBox) {
+      out << ' ';
+      printQuoted(state.caption(id), out);
+    }
+    out << '\n';
+  }
+  out << "KeyState ";
+  printQuoted(state.KeyState, out);
+  out << "\nAnimationOn " << state.AnimationOn << "\nFrameIndex " << state.FrameIndex << '\n';
+  if (const auto frame = state.picture1Frame()) {
+    out << "Picture1 shows Image1(" << *frame << ")\n";
+  } else {
+    out << "Picture1 shows nothing\n";
+  }
+  out << '\n';
+}
+
+void runScript(const std::vector<ScriptLine>& script, std::ostream& out) {
+  PrintingHost host(out);
+  Form1 form(host);
+  form.load();
+  for (const ScriptLine& line : script) {
+    if (form.ended()) break;
+    std::visit(
+        [&](const auto& command) {
+          using T = std::decay_t<decltype(command)>;
+          if constexpr (std::is_same_v<T, ElementEvent>) {
+            form.raise(command.target, command.event);
+          } else if constexpr (std::is_same_v<T, PixelEvent>) {
+            form.mouseAt(command.event, command.x, command.y);
+          } else if constexpr (std::is_same_v<T, TypeText>) {
+            form.typeText(command.text);
+          } else if constexpr (std::is_same_v<T, Ticks>) {
+            for (long i = 0; i < command.count && !form.ended(); ++i) form.tick();
+          } else {
+            printState(form.state(), out);
+          }
+        },
+        line.command);
+  }
+}
+
+}  // namespace ringcoil::replay

@@ -1,0 +1,22 @@
+// Runs a parsed script against a fresh window and prints what it asks for.
+#pragma once
+
+#include <ostream>
+#include <vector>
+
+#include "dialogue/form1.hpp"
+#include "script.hpp"
+
+namespace ringcoil::replay {
+
+// The state listing: every element but the lines and the timer, in creation
+// order, then the window's variables and the animation box's picture, then an
+// empty line.
+void printState(const WindowState& state, std::ostream& out);
+
+// Creates the window, runs Form_Load, then the script. Prints the listings,
+// "error N: MESSAGE" for each failed operation and "exit" when "Выход" ends
+// the program (the rest of the script is not run).
+void runScript(const std::vector<ScriptLine>& script, std::ostream& out);
+
+}  // namespace ringcoil::replay

@@ -1,0 +1,46 @@
+// The replay script: one command a line, driving the window without a display.
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "window/routing.hpp"
+
+namespace ringcoil::replay {
+
+struct ElementEvent {  // click NAME, move NAME
+  Event event;
+  std::optional<Id> target;  // nullopt: the window itself (Form1)
+};
+struct PixelEvent {  // click-at X Y, move-at X Y
+  Event event;
+  int x;
+  int y;
+};
+struct TypeText {  // type TEXT
+  std::string text;
+};
+struct Ticks {  // tick, tick N
+  long count;
+};
+struct PrintState {};  // state
+
+using Command = std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PrintState>;
+
+struct ScriptLine {
+  int number;
+  Command command;
+};
+
+struct ParseError {
+  int line;
+  std::string message;
+};
+
+// Reads the whole script; the first bad line stops it.
+std::variant<std::vector<ScriptLine>, ParseError> parseScript(std::istream& in);
+
+}  // namespace ringcoil::replay
