@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "dialogue/host.hpp"
 #include "window/routing.hpp"
@@ -19,6 +20,8 @@ class Form1 {
   explicit Form1(Host& host);
 
   const WindowState& state() const { return w_; }
+  // Elements changed since the last call (see WindowState::takeChanges).
+  std::vector<Id> takeChanges() { return w_.takeChanges(); }
   // Whether "Выход" has ended the program; later events are ignored.
   bool ended() const { return ended_; }
 

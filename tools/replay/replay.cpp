@@ -53,28 +53,32 @@ void printState(const WindowState& state, std::ostream& out) {
   out << '\n';
 }
 
+void applyCommand(Form1& form, const Command& command, std::ostream& out) {
+  std::visit(
+      [&](const auto& c) {
+        using T = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<T, ElementEvent>) {
+          form.raise(c.target, c.event);
+        } else if constexpr (std::is_same_v<T, PixelEvent>) {
+          form.mouseAt(c.event, c.x, c.y);
+        } else if constexpr (std::is_same_v<T, TypeText>) {
+          form.typeText(c.text);
+        } else if constexpr (std::is_same_v<T, Ticks>) {
+          for (long i = 0; i < c.count && !form.ended(); ++i) form.tick();
+        } else {
+          printState(form.state(), out);
+        }
+      },
+      command);
+}
+
 void runScript(const std::vector<ScriptLine>& script, std::ostream& out) {
   PrintingHost host(out);
   Form1 form(host);
   form.load();
   for (const ScriptLine& line : script) {
     if (form.ended()) break;
-    std::visit(
-        [&](const auto& command) {
-          using T = std::decay_t<decltype(command)>;
-          if constexpr (std::is_same_v<T, ElementEvent>) {
-            form.raise(command.target, command.event);
-          } else if constexpr (std::is_same_v<T, PixelEvent>) {
-            form.mouseAt(command.event, command.x, command.y);
-          } else if constexpr (std::is_same_v<T, TypeText>) {
-            form.typeText(command.text);
-          } else if constexpr (std::is_same_v<T, Ticks>) {
-            for (long i = 0; i < command.count && !form.ended(); ++i) form.tick();
-          } else {
-            printState(form.state(), out);
-          }
-        },
-        line.command);
+    applyCommand(form, line.command, out);
   }
 }
 

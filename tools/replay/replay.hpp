@@ -14,6 +14,9 @@ namespace ringcoil::replay {
 // empty line.
 void printState(const WindowState& state, std::ostream& out);
 
+// Applies one command to a loaded window; `state` prints the listing to out.
+void applyCommand(Form1& form, const Command& command, std::ostream& out);
+
 // Creates the window, runs Form_Load, then the script. Prints the listings,
 // "error N: MESSAGE" for each failed operation and "exit" when "Выход" ends
 // the program (the rest of the script is not run).

@@ -1,0 +1,49 @@
+#include "presentation/fonts.hpp"
+
+#include <QFontDatabase>
+#include <cmath>
+
+namespace ringcoil {
+
+void registerBundledFonts() {
+  for (const char* file : {":/fonts/LiberationSans-Bold.ttf", ":/fonts/LiberationSans-BoldItalic.ttf",
+                           ":/fonts/LiberationSerif-Bold.ttf", ":/fonts/LiberationSerif-BoldItalic.ttf",
+                           ":/fonts/DejaVuSans-Bold.ttf"}) {
+    QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+  }
+}
+
+namespace {
+
+QString bundledFamily(std::string_view face) {
+  if (face == "Times New Roman" || face == "MS Serif" || face == "Symbol") {
+    return QStringLiteral("Liberation Serif");
+  }
+  if (face == "Arial Black") return QStringLiteral("DejaVu Sans");
+  return QStringLiteral("Liberation Sans");  // "MS Sans Serif", "System"
+}
+
+}  // namespace
+
+QFont fontFor(const FontDef& def) {
+  QFont font(bundledFamily(def.face));
+  // Points at 96 dots per inch: 8.25 pt is 11 pixels, 13.5 pt is 18.
+  font.setPixelSize(static_cast<int>(std::lround(def.points * 96.0 / 72.0)));
+  font.setWeight(def.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setItalic(def.italic);
+  font.setUnderline(def.underline);
+  font.setStyleStrategy(QFont::NoFontMerging);
+  font.setKerning(false);
+  return font;
+}
+
+QString displayText(std::string_view caption, Charset charset) {
+  QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+  if (charset == Charset::Symbol) {
+    text.replace(QLatin1Char('m'), QChar(0x03BC));  // μ
+    text.replace(QLatin1Char('w'), QChar(0x03C9));  // ω
+  }
+  return text;
+}
+
+}  // namespace ringcoil

@@ -1,0 +1,317 @@
+#include "presentation/form_window.hpp"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QToolTip>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "presentation/fonts.hpp"
+#include "presentation/lightweight_painter.hpp"
+#include "presentation/picture_box.hpp"
+
+namespace ringcoil {
+
+namespace {
+
+constexpr int kTimerIntervalMs = 80;
+
+QString qText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect geometryOf(Id id) {
+  const PixelRect r = pixelRect(id);
+  return QRect(r.x, r.y, r.width, r.height);
+}
+
+const FontDef& fontOf(const ElementDef& d) { return d.font ? *d.font : kForm.font; }
+
+constexpr const char* kElementProperty = "ringcoil.element";
+
+}  // namespace
+
+void prepareApplication(QApplication& app) {
+  registerBundledFonts();
+  if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+    QApplication::setStyle(classic);
+    QApplication::setPalette(classic->standardPalette());
+  }
+  QApplication::setFont(fontFor(kForm.font));
+  app.setApplicationName(QStringLiteral("ringcoil"));
+  app.setApplicationDisplayName(qText(kForm.caption));
+  app.setDesktopFileName(QStringLiteral("ringcoil"));
+}
+
+FormWindow::FormWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      art_(Artwork::load()),
+      form_(*this) {
+  setWindowTitle(qText(kForm.caption));
+  setWindowIcon(art_.icon);
+  setFixedSize(kClientWidthPx, kClientHeightPx);
+  setMouseTracking(true);
+  setCursor(art_.iconPointer);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the wall covers every pixel
+  createWidgets();
+  setTabOrder();
+
+  form_.load();
+  static_cast<void>(form_.takeChanges());
+  for (std::size_t i = 0; i < kElementCount; ++i) syncElement(static_cast<Id>(i));
+
+  timer_.setTimerType(Qt::PreciseTimer);
+  timer_.setInterval(kTimerIntervalMs);
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    form_.tick();
+    sync();
+  });
+  timer_.start();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::createWidgets() {
+  // Windowed elements, in creation order; a container comes before its
+  // children.
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    const Id id = static_cast<Id>(i);
+    if (!isWindowed(kElements[i].kind)) continue;
+    QWidget* parent = this;
+    if (const auto container = containerOf(id)) {
+      parent = static_cast<PictureBox*>(widgets_[indexOf(*container)])->inner();
+    }
+    widgets_[i] = createWidget(id, parent);
+  }
+  // Stack siblings: raising them rearmost first leaves the front-most on top.
+  for (std::size_t i = kElementCount; i-- > 0;) {
+    if (widgets_[i]) widgets_[i]->raise();
+  }
+}
+
+QWidget* FormWindow::createWidget(Id id, QWidget* parent) {
+  const ElementDef& d = def(id);
+  QWidget* widget = nullptr;
+  switch (d.kind) {
+    case Kind::PushButton: {
+      auto* button = new QPushButton(parent);
+      // Enter, like Space, presses the focused button.
+      button->setAutoDefault(true);
+      connect(button, &QPushButton::clicked, this, [this, id] { elementEvent(id, Event::Click); });
+      widget = button;
+      break;
+    }
+    case Kind::TextBox: {
+      auto* edit = new QLineEdit(parent);
+      edit->setMaxLength(std::numeric_limits<int>::max());
+      edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      QPalette palette = edit->palette();
+      if (d.foreColor) palette.setColor(QPalette::Text, QColor(d.foreColor->r, d.foreColor->g, d.foreColor->b));
+      if (d.backColor) palette.setColor(QPalette::Base, QColor(d.backColor->r, d.backColor->g, d.backColor->b));
+      edit->setPalette(palette);
+      connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        form_.typeText(text.toStdString());
+        sync();
+      });
+      widget = edit;
+      break;
+    }
+    case Kind::PictureBox: {
+      auto* box = new PictureBox(d.border == Border::Sunken, parent);
+      box->inner()->setMouseTracking(true);
+      box->inner()->installEventFilter(this);
+      box->inner()->setProperty(kElementProperty, static_cast<int>(indexOf(id)));
+      widget = box;
+      break;
+    }
+    default:
+      return nullptr;
+  }
+  widget->setGeometry(geometryOf(id));
+  widget->setFont(fontFor(fontOf(d)));
+  widget->setMouseTracking(true);
+  widget->installEventFilter(this);
+  widget->setProperty(kElementProperty, static_cast<int>(indexOf(id)));
+  if (!d.tooltip.empty()) widget->setToolTip(qText(d.tooltip));
+  widget->setCursor(art_.cursorFor(d.pointer));
+  return widget;
+}
+
+void FormWindow::setTabOrder() {
+  std::vector<Id> order;
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    if (widgets_[i] && kElements[i].tabIndex >= 0) order.push_back(static_cast<Id>(i));
+  }
+  std::sort(order.begin(), order.end(), [](Id a, Id b) { return def(a).tabIndex < def(b).tabIndex; });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(widgetFor(order[i - 1]), widgetFor(order[i]));
+  }
+}
+
+void FormWindow::sync() {
+  bool surfaceChanged = false;
+  for (const Id id : form_.takeChanges()) {
+    if (widgetFor(id)) {
+      syncElement(id);
+    } else {
+      surfaceChanged = true;
+    }
+  }
+  if (surfaceChanged) update();
+}
+
+void FormWindow::syncElement(Id id) {
+  QWidget* widget = widgetFor(id);
+  if (!widget) return;
+  const WindowState& s = form_.state();
+  const ElementDef& d = def(id);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->setText(displayText(s.caption(id), fontOf(d).charset));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    const QString text = qText(s.caption(id));
+    if (edit->text() != text) edit->setText(text);
+  } else if (id == el::Picture1) {
+    if (const auto frame = s.picture1Frame()) {
+      static_cast<PictureBox*>(widget)->setPicture(art_.frames[static_cast<std::size_t>(*frame)]);
+    }
+  } else if (id == el::Фон1) {
+    static_cast<PictureBox*>(widget)->setPicture(art_.page1);
+  } else if (id == el::Фоно) {
+    static_cast<PictureBox*>(widget)->setPicture(art_.page2);
+  } else if (id == el::Фон3) {
+    static_cast<PictureBox*>(widget)->setPicture(art_.page3);
+  } else if (id == el::Автор) {
+    static_cast<PictureBox*>(widget)->setPicture(art_.author);
+  }
+  widget->setVisible(s.visible(id));
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.setClipRegion(event->region());
+  // The wall is one pixel wider than the client area; its last column is cut off.
+  p.fillRect(rect(), palette().color(QPalette::Active, QPalette::Window));
+  p.drawPixmap(0, 0, art_.wall);
+  paintLightweightElements(p, form_.state());
+}
+
+void FormWindow::surfaceEvent(Event event, QPoint pos) {
+  form_.mouseAt(event, pos.x(), pos.y());
+  sync();
+}
+
+void FormWindow::elementEvent(Id id, Event event) {
+  form_.raise(id, event);
+  sync();
+}
+
+void FormWindow::updatePointer(QPoint pos) {
+  const auto hit = elementAt(form_.state(), pos.x(), pos.y());
+  const Pointer wanted = hit ? def(*hit).pointer : kForm.pointer;
+  if (wanted == pointer_) return;
+  pointer_ = wanted;
+  setCursor(art_.cursorFor(wanted));
+}
+
+// Widgets on the surface take their own events; what reaches the window from
+// a child (a button ignores movement while it is not pressed) was handled there.
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (childAt(pos)) return;
+  updatePointer(pos);
+  surfaceEvent(Event::MouseMove, pos);
+}
+
+// A click is a press and a release over the same element.
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() != Qt::LeftButton || childAt(pos)) return;
+  pressed_ = elementAt(form_.state(), pos.x(), pos.y());
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) return;
+  const QPoint pos = event->position().toPoint();
+  const bool sameTarget = *pressed_ == elementAt(form_.state(), pos.x(), pos.y());
+  pressed_.reset();
+  if (sameTarget && rect().contains(pos)) surfaceEvent(Event::Click, pos);
+}
+
+bool FormWindow::event(QEvent* event) {
+  // Tooltips of the labels painted on the surface (the title's "Подробнее").
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const auto hit = elementAt(form_.state(), help->pos().x(), help->pos().y());
+    if (hit && !def(*hit).tooltip.empty()) {
+      QToolTip::showText(help->globalPos(), qText(def(*hit).tooltip), this, geometryOf(*hit));
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QVariant element = watched->property(kElementProperty);
+  if (!element.isValid()) return QWidget::eventFilter(watched, event);
+  const Id id = static_cast<Id>(element.toInt());
+  // Movements and clicks a child passed on were handled for that child.
+  if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease) {
+    const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (static_cast<QWidget*>(watched)->childAt(pos)) return QWidget::eventFilter(watched, event);
+  }
+  switch (event->type()) {
+    case QEvent::MouseMove:
+      elementEvent(id, Event::MouseMove);
+      break;
+    case QEvent::MouseButtonRelease:
+      // Buttons report their own clicks; a picture box is clicked by a left
+      // release inside it.
+      if (def(id).kind == Kind::PictureBox) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+          elementEvent(id, Event::Click);
+        }
+      }
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    widgetFor(el::Command1)->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void FormWindow::showError(ErrorCode code) {
+  if (presentError) return presentError(code);
+  QMessageBox box(QMessageBox::Critical, qText(kForm.caption), qText(errorMessage(code)),
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
+void FormWindow::endProgram() {
+  timer_.stop();
+  close();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace ringcoil

@@ -1,0 +1,78 @@
+// The calculator's window: mirrors the core's state into Qt widgets and feeds
+// the user's events back. It holds no state of the dialogue itself.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "dialogue/form1.hpp"
+#include "presentation/artwork.hpp"
+
+class QApplication;
+
+namespace ringcoil {
+
+class PictureBox;
+
+// Sets up what every window of the program shares: the bundled fonts, the
+// classic widget style and palette, the program's name and icon.
+void prepareApplication(QApplication& app);
+
+class FormWindow final : public QWidget, private Host {
+ public:
+  explicit FormWindow(QWidget* parent = nullptr);
+  ~FormWindow() override;
+
+  // The core, for tools that drive it directly; call sync() afterwards.
+  Form1& form() { return form_; }
+  const WindowState& state() const { return form_.state(); }
+
+  // Brings the widgets up to date with every element the core changed.
+  void sync();
+
+  // Stops the animation clock, so that tools and tests tick the core
+  // themselves.
+  void stopClock() { timer_.stop(); }
+
+  // The widget showing a windowed element; nullptr for lightweight ones.
+  QWidget* widgetFor(Id id) const { return widgets_[indexOf(id)]; }
+
+  // How the user is told of a failed calculation; a modal message box unless
+  // replaced (tests replace it).
+  std::function<void(ErrorCode)> presentError;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void showError(ErrorCode code) override;
+  void endProgram() override;
+
+  void createWidgets();
+  QWidget* createWidget(Id id, QWidget* parent);
+  void setTabOrder();
+  void syncElement(Id id);
+  // Routes an event on the window's own surface at a client pixel.
+  void surfaceEvent(Event event, QPoint pos);
+  void elementEvent(Id id, Event event);
+  void updatePointer(QPoint pos);
+
+  Artwork art_;
+  Form1 form_;
+  std::array<QWidget*, kElementCount> widgets_{};
+  QTimer timer_;
+  std::optional<std::optional<Id>> pressed_;  // target of the pending click, if any
+  Pointer pointer_ = kForm.pointer;
+  bool shownOnce_ = false;
+};
+
+}  // namespace ringcoil

@@ -1,0 +1,55 @@
+#include "presentation/picture_box.hpp"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ringcoil {
+
+class PictureBox::Canvas final : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QPixmap picture;
+
+ protected:
+  // The box takes its own mouse events; none go on to the window beneath.
+  void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+  void mouseReleaseEvent(QMouseEvent* e) override { e->accept(); }
+  void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
+
+  void paintEvent(QPaintEvent*) override {
+    if (picture.isNull()) return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture);
+  }
+};
+
+PictureBox::PictureBox(bool sunkenFrame, QWidget* parent) : QFrame(parent), inner_(new Canvas(this)) {
+  if (sunkenFrame) {
+    // The classic sunken panel, two pixels on each side.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  } else {
+    setFrameStyle(QFrame::NoFrame);
+  }
+  // Nothing shows through the box: the picture or the plain ground covers it.
+  setAutoFillBackground(true);
+  inner_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+  setFocusPolicy(Qt::TabFocus);
+}
+
+QWidget* PictureBox::inner() const { return inner_; }
+
+void PictureBox::setPicture(const QPixmap& picture) {
+  inner_->picture = picture;
+  inner_->update();
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  inner_->setGeometry(contentsRect());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void PictureBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+}  // namespace ringcoil

@@ -1,0 +1,44 @@
+// A shown window with its clock stopped, and the gestures of a user.
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#include "presentation/form_window.hpp"
+
+namespace ringcoil::testing {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() : window(std::make_unique<FormWindow>()) {
+    window->stopClock();
+    window->presentError = [this](ErrorCode code) { errors.push_back(code); };
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  const WindowState& state() const { return window->state(); }
+  QWidget* widget(Id id) const { return window->widgetFor(id); }
+
+  // A movement or a click on the window's surface at a client pixel.
+  void moveTo(int x, int y) { QTest::mouseMove(window.get(), QPoint(x, y)); }
+  void clickAt(int x, int y) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(x, y)); }
+  // A click on a windowed element's own widget.
+  void click(Id id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
+  void keys(const char* text) {
+    for (const char* c = text; *c; ++c) {
+      const int index = *c == ',' ? 9 : *c == '0' ? 10 : *c - '1';
+      click(aa(index));
+    }
+  }
+  QLineEdit* display() const { return static_cast<QLineEdit*>(widget(el::Text1)); }
+
+  std::unique_ptr<FormWindow> window;
+  std::vector<ErrorCode> errors;
+};
+
+}  // namespace ringcoil::testing
