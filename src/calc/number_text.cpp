@@ -1,0 +1,231 @@
+#include "calc/number_text.hpp"
+
+#include <algorithm>
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
+
+#include "calc/runtime_error.hpp"
+
+namespace ringcoil {
+
+namespace {
+
+// Significant decimal digits of a value's text.
+constexpr int kShownDigits = 15;
+
+// Decimal exponents written positionally; the rest take the exponent form.
+constexpr int kMinPositionalExponent = -4;
+constexpr int kMaxPositionalExponent = 14;
+
+// Significant digits handed to the parser. A point halfway between two
+// neighbouring doubles has at most 767 significant digits, so cutting the
+// mantissa after 800 digits and standing in a single 1 for any non-zero rest
+// keeps the text on the same side of every such point: the rounding is exact
+// and the parse stays linear however long the text.
+constexpr std::size_t kMaxParsedDigits = 800;
+
+// With value = 0.ddd... * 10^e and d != 0, every double lies within
+// 10^-324 <= value < 10^309; beyond these exponents the answer is known
+// without parsing.
+constexpr std::int64_t kOverflowExponent = 309;    // e above this: too large
+constexpr std::int64_t kUnderflowExponent = -324;  // e below this: rounds to zero
+
+// Exponent digit runs are read with saturation at this magnitude. It exceeds
+// the length of any text that fits in memory, so the clamped exponent still
+// decides the result and no integer overflows.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+
+[[noreturn]] void fail(ErrorCode code) {
+  throw RuntimeError{code};
+}
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The conversions must not disturb the floating-point exception flags, which
+// the calculations read as their fault test; this restores them on every exit.
+class ExceptionFlagsKeeper {
+ public:
+  ExceptionFlagsKeeper() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
+  ~ExceptionFlagsKeeper() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+  ExceptionFlagsKeeper(const ExceptionFlagsKeeper&) = delete;
+  ExceptionFlagsKeeper& operator=(const ExceptionFlagsKeeper&) = delete;
+
+ private:
+  std::fexcept_t saved_{};
+};
+
+// A text after its blanks, sign and grammar have been checked: the value is
+// (negative ? -1 : 1) * 0.digits * 10^exponent, digits without leading zeros.
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // empty for zero; at most kMaxParsedDigits + 1
+  std::int64_t exponent = 0;
+};
+
+Decimal parseDecimal(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) fail(ErrorCode::TypeMismatch);
+  const std::size_t last = text.find_last_not_of(' ');
+  text = text.substr(first, last - first + 1);
+
+  Decimal result;
+  std::size_t i = 0;
+  if (text[i] == '+' || text[i] == '-') {
+    result.negative = text[i] == '-';
+    ++i;
+  }
+
+  bool anyDigit = false;
+  bool comma = false;
+  bool truncatedNonZero = false;
+  // Digit places before the comma, counted from the first non-zero digit,
+  // less the zeros between the comma and the first non-zero digit. Bounded by
+  // the text's length.
+  std::int64_t scale = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ',') {
+      if (comma) fail(ErrorCode::TypeMismatch);
+      comma = true;
+      continue;
+    }
+    if (!isDigit(c)) break;
+    anyDigit = true;
+    if (result.digits.empty() && c == '0') {
+      if (comma) --scale;  // "0,00x": each zero moves x one place down
+      continue;
+    }
+    if (!comma) ++scale;
+    if (result.digits.size() < kMaxParsedDigits) {
+      result.digits.push_back(c);
+    } else if (c != '0') {
+      truncatedNonZero = true;
+    }
+  }
+  if (!anyDigit) fail(ErrorCode::TypeMismatch);
+
+  std::int64_t exponent = 0;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+      negativeExponent = text[i] == '-';
+      ++i;
+    }
+    const std::size_t exponentStart = i;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+      exponent = std::min(exponent * 10 + (text[i] - '0'), kExponentCap);
+    }
+    if (i == exponentStart) fail(ErrorCode::TypeMismatch);
+    if (negativeExponent) exponent = -exponent;
+  }
+  if (i != text.size()) fail(ErrorCode::TypeMismatch);
+
+  if (truncatedNonZero) result.digits.push_back('1');
+  while (!result.digits.empty() && result.digits.back() == '0') result.digits.pop_back();
+  result.exponent = scale + exponent;
+  return result;
+}
+
+}  // namespace
+
+double TextToNumber(std::string_view text) {
+  const ExceptionFlagsKeeper keeper;
+  const Decimal decimal = parseDecimal(text);
+  const double zero = decimal.negative ? -0.0 : 0.0;
+  if (decimal.digits.empty()) return zero;  // "0", "-0,000E+999999999999"
+  if (decimal.exponent > kOverflowExponent) fail(ErrorCode::Overflow);
+  if (decimal.exponent < kUnderflowExponent) return zero;
+
+  // std::from_chars rounds correctly but takes neither "+" nor the comma;
+  // hand it the canonical "-0.ddde-12".
+  std::string canonical;
+  canonical.reserve(decimal.digits.size() + 16);
+  if (decimal.negative) canonical += '-';
+  canonical += "0.";
+  canonical += decimal.digits;
+  canonical += 'e';
+  canonical += std::to_string(decimal.exponent);
+
+  double value = 0;
+  const char* const end = canonical.data() + canonical.size();
+  const auto [ptr, ec] = std::from_chars(canonical.data(), end, value);
+  if (ec == std::errc::result_out_of_range) {
+    // Reported when the value rounds to infinity or to zero; the exponent
+    // tells which.
+    if (decimal.exponent > 0) fail(ErrorCode::Overflow);
+    return zero;
+  }
+  if (ec != std::errc() || ptr != end) fail(ErrorCode::TypeMismatch);
+  return value;
+}
+
+// Infinities and NaN never reach the window: every calculation stops on the
+// fault that would produce them. Should one arrive all the same, it gets the
+// classic "1,#INF" / "-1,#INF" / "-1,#IND" text, which reads back as a type
+// mismatch rather than as a number.
+std::string NumberToText(double value) {
+  if (std::isnan(value)) return "-1,#IND";
+  if (std::isinf(value)) return value > 0 ? "1,#INF" : "-1,#INF";
+  if (value == 0) return "0";  // also negative zero
+
+  // "-d.dddddddddddddde+XX", correctly rounded to 15 significant digits; the
+  // exponent is that of the rounded value, so 999999999999999.5 gives e+15.
+  char buffer[32];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, kShownDigits - 1);
+  if (ec != std::errc()) return "0";  // the buffer holds any double; not reached
+  const std::string_view formatted(buffer, static_cast<std::size_t>(end - buffer));
+
+  const bool negative = formatted.front() == '-';
+  const std::size_t e = formatted.find('e');
+  std::string digits;
+  for (const char c : formatted.substr(0, e)) {
+    if (isDigit(c)) digits.push_back(c);
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string_view exponentText = formatted.substr(e + 1);
+  if (exponentText.front() == '+') exponentText.remove_prefix(1);
+  int exponent = 0;
+  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+
+  std::string text;
+  if (negative) text += '-';
+  if (exponent >= kMinPositionalExponent && exponent <= kMaxPositionalExponent) {
+    if (exponent < 0) {
+      text += "0,";
+      text.append(static_cast<std::size_t>(-exponent - 1), '0');
+      text += digits;
+    } else {
+      const auto integerPlaces = static_cast<std::size_t>(exponent) + 1;
+      if (digits.size() <= integerPlaces) {
+        text += digits;
+        text.append(integerPlaces - digits.size(), '0');
+      } else {
+        text.append(digits, 0, integerPlaces);
+        text += ',';
+        text.append(digits, integerPlaces);
+      }
+    }
+    return text;
+  }
+
+  text += digits.front();
+  if (digits.size() > 1) {
+    text += ',';
+    text.append(digits, 1);
+  }
+  text += exponent < 0 ? "E-" : "E+";
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  if (magnitude < 10) text += '0';
+  text += std::to_string(magnitude);
+  return text;
+}
+
+}  // namespace ringcoil

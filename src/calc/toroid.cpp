@@ -1,0 +1,124 @@
+#include "calc/toroid.hpp"
+
+#include <cfenv>
+#include <cmath>
+#include <string>
+
+#include "calc/number_text.hpp"
+#include "calc/runtime_error.hpp"
+
+namespace ringcoil {
+
+namespace {
+
+// The inductance of a toroid with a rectangular cross-section is
+// L = (mu0 * mu * N^2 * h / 2pi) * ln(D/d); with ln(D/d) ~ 2(D - d)/(D + d) and
+// mu0 = 4pi * 1e-7 H/m it becomes 4e-7 * mu * N^2 * h * (D - d)/(D + d). Taking
+// h in millimetres (1e-3 m) and L in microhenries (1e-6 H) turns 4e-7 into
+// 4e-4 = 1/2500. The diameters enter only as a ratio, so their unit is free.
+constexpr double kUnitFactor = 2500.0;
+
+// The faults the calculations stop on. Underflow and inexact results are not
+// faults: a tiny result stays the tiny or zero double the arithmetic gives.
+constexpr int kFaultFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+// Every intermediate result goes through a volatile variable: the store is an
+// observable side effect that the compiler keeps ahead of the next flag test,
+// so no multiplication or division is moved past the test that must see its
+// flags, nor folded away.
+using Step = volatile double;
+
+// Whether any arithmetic since the last flag reset raised a fault. A non-zero
+// number divided by zero is error 11; an overflow, 0/0 or another invalid
+// operation is error 6.
+void faultTest() {
+  const int raised = std::fetestexcept(kFaultFlags);
+  if (raised & FE_DIVBYZERO) throw RuntimeError{ErrorCode::DivisionByZero};
+  if (raised != 0) throw RuntimeError{ErrorCode::Overflow};
+}
+
+}  // namespace
+
+void MyMes(WindowState& w) {
+  std::feclearexcept(kFaultFlags);
+  // Copies: the conversions below read the texts as they were at the start.
+  const std::string muText = w.caption(el::Окно1);
+  const std::string outerText = w.caption(el::Окно2);
+  const std::string innerText = w.caption(el::Окно3);
+  const std::string heightText = w.caption(el::Окно4);
+  const std::string turnsText = w.caption(el::Окно5);
+
+  const double turns = TextToNumber(turnsText);
+  Step numerator = turns * turns;
+  // The square is the one step whose overflow is reported at once, before
+  // the next value is read.
+  if (std::fetestexcept(FE_OVERFLOW)) throw RuntimeError{ErrorCode::Overflow};
+
+  const double mu = TextToNumber(muText);
+  numerator = mu * numerator;
+  faultTest();
+
+  const double outer = TextToNumber(outerText);
+  const double inner = TextToNumber(innerText);
+  const Step difference = outer - inner;
+  numerator = difference * numerator;
+  faultTest();
+
+  const double height = TextToNumber(heightText);
+  numerator = height * numerator;
+  faultTest();
+
+  const Step sum = outer + inner;
+  const Step denominator = sum * kUnitFactor;  // its faults show in the next test
+
+  const Step inductance = numerator / denominator;
+  faultTest();
+
+  w.setCaption(el::Окно6, NumberToText(inductance));
+  w.setVisible(el::Окно1, true);
+  w.setVisible(el::Окно2, true);
+  w.setVisible(el::Окно3, true);
+  w.setVisible(el::Окно4, true);
+  w.setVisible(el::Окно5, true);
+}
+
+void MyMes2(WindowState& w) {
+  std::feclearexcept(kFaultFlags);
+  const std::string muText = w.caption(el::Окно1);
+  const std::string outerText = w.caption(el::Окно2);
+  const std::string innerText = w.caption(el::Окно3);
+  const std::string heightText = w.caption(el::Окно4);
+  const std::string inductanceText = w.caption(el::Окно6);
+
+  const double inner = TextToNumber(innerText);
+  const double outer = TextToNumber(outerText);
+  const Step sum = outer + inner;
+  faultTest();
+
+  const double inductance = TextToNumber(inductanceText);
+  const Step scaled = inductance * kUnitFactor;
+  const Step numerator = scaled * sum;
+  faultTest();
+
+  Step denominator = outer - inner;
+  faultTest();
+
+  const double mu = TextToNumber(muText);
+  denominator = mu * denominator;
+  faultTest();
+
+  const double height = TextToNumber(heightText);
+  denominator = height * denominator;  // its faults show in the next test
+
+  const Step turnsSquared = numerator / denominator;
+  faultTest();
+
+  w.setCaption(el::Zoro, NumberToText(turnsSquared));
+
+  // N is the root of N squared as its text shows it, to 15 digits.
+  const double shownSquare = TextToNumber(w.caption(el::Zoro));
+  if (shownSquare < 0) throw RuntimeError{ErrorCode::InvalidCall};
+  w.setCaption(el::Окно5, NumberToText(std::sqrt(shownSquare)));
+}
+
+}  // namespace ringcoil

@@ -63,7 +63,11 @@ bool isElementArray(std::string_view name) {
 std::string displayName(Id id) {
   const auto& d = def(id);
   std::string name(d.name);
-  if (d.index >= 0) name += "(" + std::to_string(d.index) + ")";
+  if (d.index >= 0) {
+    name += '(';
+    name += std::to_string(d.index);
+    name += ')';
+  }
   return name;
 }
 
