@@ -48,7 +48,7 @@ TEST_F(WindowTest, AWholeCalculationByMouse) {
   click(Q6);
   for (const char* value : {"2000", "20", "10", "5", "10"}) {
     keys(value);
-    clickAt(60, 262);  // the Enter place: only the front-most button is hit
+    clickWidgetAt(60, 262);  // the Enter place: only the front-most button is hit
   }
   EXPECT_EQ(state().caption(Окно6), "133,333333333333");
   EXPECT_EQ(state().caption(Справка), "Получи ответ'");
@@ -66,7 +66,7 @@ TEST_F(WindowTest, ClicksOnPaintedLabelsAndPagesReachTheirOperations) {
   click(Закрыть);
   EXPECT_TRUE(widget(Автор)->isVisible());
   // A click on the author page's surface closes every page.
-  QTest::mouseClick(widget(Автор), Qt::LeftButton, {}, QPoint(100, 100));
+  clickWidgetAt(250, 170);
   EXPECT_FALSE(widget(Фон1)->isVisible());
   EXPECT_FALSE(state().visible(Фоно));
 }

@@ -27,6 +27,13 @@ class WindowTest : public ::testing::Test {
   // A movement or a click on the window's surface at a client pixel.
   void moveTo(int x, int y) { QTest::mouseMove(window.get(), QPoint(x, y)); }
   void clickAt(int x, int y) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(x, y)); }
+  // A click on whatever widget lies front-most at a client pixel, as the
+  // window system delivers it.
+  void clickWidgetAt(int x, int y) {
+    QWidget* target = window->childAt(x, y);
+    ASSERT_NE(target, nullptr) << x << "," << y;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window.get(), QPoint(x, y)));
+  }
   // A click on a windowed element's own widget.
   void click(Id id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
   void keys(const char* text) {
