@@ -10,6 +10,17 @@ namespace ringcoil {
 
 namespace {
 
+// No label can show more characters than this within its rectangle; a pasted
+// value of a million characters is painted by its visible beginning only.
+constexpr qsizetype kMostCharactersShown = 4096;
+
+QString visiblePart(const QString& text) {
+  if (text.size() <= kMostCharactersShown) return text;
+  qsizetype end = kMostCharactersShown;
+  if (text.at(end - 1).isHighSurrogate()) --end;
+  return text.left(end);
+}
+
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 const FontDef& fontOf(const ElementDef& d) { return d.font ? *d.font : kForm.font; }
@@ -79,7 +90,7 @@ void paintLightweightElements(QPainter& p, const WindowState& state) {
       paintLine(p, d);
     } else if (d.kind == Kind::Label) {
       const FontDef& font = fontOf(d);
-      paintLabel(p, d, id, displayText(state.caption(id), font.charset));
+      paintLabel(p, d, id, visiblePart(displayText(state.caption(id), font.charset)));
     }
     // Images are stores of pictures and are never shown.
   }
