@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 #include "window_fixture.hpp"
 
@@ -112,6 +113,44 @@ TEST_F(WindowTest, TabOrderFollowsTabIndexesAndSkipsHiddenElements) {
   const std::vector<QWidget*> expected = {widget(Command1), widget(Text1), widget(aa(2)),
                                           widget(aa(3)),    widget(aa(4)), widget(aa(5))};
   EXPECT_EQ(visited, expected);
+}
+
+TEST_F(WindowTest, PointersFollowTheElementUnderTheMouse) {
+  struct Place {
+    const char* what;
+    QPoint at;
+    QPoint hotSpot;  // of the pointer picture; the arrow is the platform's own
+    bool bitmap;
+  } places[] = {
+      {"the title's help pointer", {300, 30}, {2, 2}, true},
+      {"the red arrow over the turns name", {250, 210}, {0, 0}, true},
+      {"the red arrow over the inductance name", {250, 240}, {0, 0}, true},
+      {"the squares over the window's surface", {10, 10}, {15, 15}, true},
+      {"the standard pointer over another name", {250, 90}, {}, false},
+  };
+  for (const Place& place : places) {
+    SCOPED_TRACE(place.what);
+    moveTo(place.at.x(), place.at.y());
+    const QCursor cursor = window->cursor();
+    EXPECT_EQ(cursor.shape() == Qt::BitmapCursor, place.bitmap);
+    if (place.bitmap) {
+      EXPECT_EQ(cursor.hotSpot(), place.hotSpot);
+      EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+    } else {
+      EXPECT_EQ(cursor.shape(), Qt::ArrowCursor);
+    }
+  }
+}
+
+TEST_F(WindowTest, TooltipsOfPaintedAndRealElements) {
+  QHelpEvent overTitle(QEvent::ToolTip, QPoint(300, 30), window->mapToGlobal(QPoint(300, 30)));
+  QApplication::sendEvent(window.get(), &overTitle);
+  EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Подробнее"));
+  QHelpEvent overSurface(QEvent::ToolTip, QPoint(10, 10), window->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(window.get(), &overSurface);
+  EXPECT_FALSE(overSurface.isAccepted()) << "no tooltip over the bare wall";
+  EXPECT_EQ(widget(aaa)->toolTip(), QString::fromUtf8("Сброс"));
+  EXPECT_EQ(widget(Автор)->toolTip(), QString::fromUtf8("Нажми мышку"));
 }
 
 // The real message box: modal, in Russian, naming the error; the window goes
