@@ -32,7 +32,7 @@ PictureBox::PictureBox(bool sunkenFrame, QWidget* parent) : QFrame(parent), inne
   }
   // Nothing shows through the box: the picture or the plain ground covers it.
   setAutoFillBackground(true);
-  inner_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+  inner_->setAutoFillBackground(true);  // so a new picture repaints the inner area alone
   setFocusPolicy(Qt::TabFocus);
 }
 

@@ -47,7 +47,8 @@ qreal Face::width(const QString& text) const {
   return total * widthScale_;
 }
 
-QList<QPainterPath> Face::glyphPaths(const QString& text, QPointF origin) const {
+QList<QPainterPath> Face::glyphPaths(const QString& text, QPointF origin,
+                                     qreal letterSpacing) const {
   const QList<quint32> glyphs = font_.glyphIndexesForString(text);
   const QList<QPointF> advances = font_.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
   const QTransform widen = QTransform::fromScale(widthScale_, 1);
@@ -57,15 +58,15 @@ QList<QPainterPath> Face::glyphPaths(const QString& text, QPointF origin) const 
     QPainterPath glyph = widen.map(font_.pathForGlyph(glyphs[i]));
     glyph.setFillRule(Qt::WindingFill);
     paths.append(glyph.translated(std::round(pen), origin.y()));
-    pen += advances[i].x() * widthScale_;
+    pen += advances[i].x() * widthScale_ + letterSpacing;
   }
   return paths;
 }
 
-QPainterPath Face::path(const QString& text, QPointF origin) const {
+QPainterPath Face::path(const QString& text, QPointF origin, qreal letterSpacing) const {
   QPainterPath all;
   all.setFillRule(Qt::WindingFill);
-  for (const QPainterPath& glyph : glyphPaths(text, origin)) all.addPath(glyph);
+  for (const QPainterPath& glyph : glyphPaths(text, origin, letterSpacing)) all.addPath(glyph);
   return all;
 }
 
@@ -92,12 +93,26 @@ void drawJustified(QPainter& painter, const Face& face, const QString& text, int
     return;
   }
   qreal inked = 0;
-  for (const QString& word : words) inked += face.width(word);
-  const qreal gap = (right - left - inked) / qreal(words.size() - 1);
+  qsizetype letterGaps = 0;
+  for (const QString& word : words) {
+    inked += face.width(word);
+    letterGaps += word.size() - 1;
+  }
+  const qsizetype wordGaps = words.size() - 1;
+  const qreal slack = right - left - inked;
+  // Up to the widest gap the spaces take all the slack. Beyond it every gap
+  // between letters and every space gets the same extra width, so that the
+  // spaces stay clearly wider than the gaps between the spaced-out letters.
+  const qreal widestGap = kWidestWordGap * face.width(QStringLiteral(" "));
+  qreal spacing = 0;
+  if (slack > widestGap * qreal(wordGaps)) {
+    spacing = (slack - widestGap * qreal(wordGaps)) / qreal(letterGaps + wordGaps);
+  }
+  const qreal gap = (slack - spacing * qreal(letterGaps)) / qreal(wordGaps);
   qreal pen = left;
   for (const QString& word : words) {
-    drawLeft(painter, face, word, std::round(pen), baseline, colour);
-    pen += face.width(word) + gap;
+    painter.fillPath(face.path(word, {std::round(pen), baseline}, spacing), colour);
+    pen += face.width(word) + spacing * qreal(word.size() - 1) + gap;
   }
 }
 

@@ -37,13 +37,15 @@ class Face {
 
   qreal width(const QString& text) const;
 
-  // Outline of `text` with the left end of its baseline at `origin`. Each
-  // glyph starts on a whole pixel so that stems look alike along a line.
-  QPainterPath path(const QString& text, QPointF origin) const;
+  // Outline of `text` with the left end of its baseline at `origin`, with
+  // `letterSpacing` extra pixels between characters. Each glyph starts on
+  // a whole pixel so that stems look alike along a line.
+  QPainterPath path(const QString& text, QPointF origin, qreal letterSpacing = 0) const;
 
   // Outline of each character of `text` separately, in the same positions as
   // path() would give them.
-  QList<QPainterPath> glyphPaths(const QString& text, QPointF origin) const;
+  QList<QPainterPath> glyphPaths(const QString& text, QPointF origin,
+                                 qreal letterSpacing = 0) const;
 
  private:
   QRawFont font_;
@@ -60,7 +62,9 @@ void drawRight(QPainter& painter, const Face& face, const QString& text, qreal r
                qreal baseline, const QColor& colour);
 
 // Draws one line stretched from `left` to `right` by widening its spaces
-// evenly; the words start on whole pixels.
+// evenly; the words start on whole pixels. Where the spaces would grow wider
+// than kWidestWordGap normal ones, the letters are spaced out as well.
+inline constexpr qreal kWidestWordGap = 2.5;
 void drawJustified(QPainter& painter, const Face& face, const QString& text, int left, int right,
                    qreal baseline, const QColor& colour);
 

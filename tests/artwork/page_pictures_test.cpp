@@ -1,0 +1,112 @@
+// The help page pictures as the program ships them: their text stays where
+// the page boxes show it and clear of the buttons on top of it, and the
+// justified lines have no holes.
+#include <gtest/gtest.h>
+#include <QImage>
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "window/routing.hpp"
+
+namespace ringcoil {
+namespace {
+
+struct Page {
+  const char* resource;
+  std::optional<Id> button;  // the page's own button, drawn over the picture
+};
+
+const Page kPages[] = {
+    {":/pictures/page1.png", el::Далее},
+    {":/pictures/page2.png", el::Далеее},
+    {":/pictures/page3.png", el::Закрыть},
+    {":/pictures/author.png", std::nullopt},
+};
+
+QImage embedded(const char* name) {
+  return QImage(QString::fromLatin1(name)).convertToFormat(QImage::Format_RGB32);
+}
+
+// The grounds and their lettering texture are greys; all text is coloured.
+bool isText(QRgb pixel) {
+  const int high = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+  const int low = std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+  return high - low > 24;
+}
+
+TEST(PagePictures, AreTrueColourAtThePageSize) {
+  for (const Page& page : kPages) {
+    const QImage image(QString::fromLatin1(page.resource));
+    EXPECT_EQ(image.size(), QSize(338, 251)) << page.resource;
+    EXPECT_FALSE(image.hasAlphaChannel()) << page.resource;
+  }
+}
+
+// The frames of the page boxes hide everything right of column 331 and below
+// row 240; a button covers its rectangle (relative to the box's inner area,
+// which is where the picture starts).
+TEST(PagePictures, TextStaysInTheSeenAreaAndClearOfTheButtons) {
+  for (const Page& page : kPages) {
+    const QImage image = embedded(page.resource);
+    const PixelRect button = page.button ? pixelRect(*page.button) : PixelRect{};
+    int text = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (!isText(image.pixel(x, y))) continue;
+        ++text;
+        EXPECT_TRUE(x < 331 && y < 240) << page.resource << " at " << x << "," << y;
+        EXPECT_FALSE(button.contains(x, y)) << page.resource << " at " << x << "," << y;
+      }
+    }
+    EXPECT_GT(text, 2000) << page.resource;
+  }
+}
+
+// The widest run of text-free columns inside each line of text, top to
+// bottom. A line is a band of rows with text, the bands split by empty rows.
+std::vector<int> widestGapPerLine(const QImage& image) {
+  std::vector<int> gaps;
+  int y = 0;
+  while (y < image.height()) {
+    std::vector<bool> columns(std::size_t(image.width()));
+    bool any = false;
+    for (; y < image.height(); ++y) {
+      bool row = false;
+      for (int x = 0; x < image.width(); ++x) {
+        if (isText(image.pixel(x, y))) row = columns[std::size_t(x)] = true;
+      }
+      if (!row && any) break;
+      any = any || row;
+    }
+    if (!any) break;
+    const auto first = std::find(columns.begin(), columns.end(), true);
+    const auto last = std::find(columns.rbegin(), columns.rend(), true).base();
+    int widest = 0, run = 0;
+    for (auto c = first; c != last; ++c) {
+      run = *c ? 0 : run + 1;
+      widest = std::max(widest, run);
+    }
+    gaps.push_back(widest);
+  }
+  return gaps;
+}
+
+// Justified lines spread their slack over the letters once the word gaps
+// would grow past two and a half spaces, so no gap comes near the width of
+// a word. Page 1 has thirteen lines, page 2 eleven.
+TEST(PagePictures, JustifiedLinesHaveNoHoles) {
+  const std::pair<const char*, std::size_t> pages[] = {{":/pictures/page1.png", 13},
+                                                       {":/pictures/page2.png", 11}};
+  for (const auto& [resource, lines] : pages) {
+    const std::vector<int> gaps = widestGapPerLine(embedded(resource));
+    EXPECT_EQ(gaps.size(), lines) << resource;
+    for (std::size_t line = 0; line < gaps.size(); ++line) {
+      EXPECT_LE(gaps[line], 15) << resource << " line " << line + 1;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ringcoil
