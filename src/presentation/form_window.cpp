@@ -14,6 +14,7 @@
 #include <limits>
 #include <vector>
 
+#include "presentation/accessibility.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
@@ -48,7 +49,8 @@ void prepareApplication(QApplication& app) {
   QApplication::setFont(fontFor(kForm.font));
   app.setApplicationName(QStringLiteral("ringcoil"));
   app.setApplicationDisplayName(qText(kForm.caption));
-  app.setDesktopFileName(QStringLiteral("ringcoil"));
+  app.setDesktopFileName(QStringLiteral("io.github.ringcoil.Ringcoil"));
+  installAccessibility();
 }
 
 FormWindow::FormWindow(QWidget* parent)
@@ -143,6 +145,7 @@ QWidget* FormWindow::createWidget(Id id, QWidget* parent) {
   widget->installEventFilter(this);
   widget->setProperty(kElementProperty, static_cast<int>(indexOf(id)));
   if (!d.tooltip.empty()) widget->setToolTip(qText(d.tooltip));
+  if (const QString name = accessibleNameOf(id); !name.isEmpty()) widget->setAccessibleName(name);
   widget->setCursor(art_.cursorFor(d.pointer));
   return widget;
 }
@@ -165,6 +168,7 @@ void FormWindow::sync() {
       syncElement(id);
     } else {
       surfaceChanged = true;
+      announceLabelChange(*this, id);
     }
   }
   if (surfaceChanged) update();
@@ -311,6 +315,7 @@ void FormWindow::showError(ErrorCode code) {
 void FormWindow::endProgram() {
   timer_.stop();
   close();
+  if (endApplication) return endApplication();
   QCoreApplication::exit(0);
 }
 

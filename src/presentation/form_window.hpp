@@ -44,6 +44,11 @@ class FormWindow final : public QWidget, private Host {
   // replaced (tests replace it).
   std::function<void(ErrorCode)> presentError;
 
+  // How the program ends on "Выход", after the window has closed: leaving the
+  // application's event loop unless replaced (tests replace it, as there is
+  // no loop to leave and the application must go on for the next test).
+  std::function<void()> endApplication;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -100,6 +100,7 @@ TEST_F(WindowTest, EnterAtStartPressesExit) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_TRUE(window->form().ended());
   EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(applicationEnds, 1);
 }
 
 TEST_F(WindowTest, TabOrderFollowsTabIndexesAndSkipsHiddenElements) {

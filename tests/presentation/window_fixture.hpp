@@ -17,6 +17,7 @@ class WindowTest : public ::testing::Test {
   WindowTest() : window(std::make_unique<FormWindow>()) {
     window->stopClock();
     window->presentError = [this](ErrorCode code) { errors.push_back(code); };
+    window->endApplication = [this] { ++applicationEnds; };
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
@@ -46,6 +47,7 @@ class WindowTest : public ::testing::Test {
 
   std::unique_ptr<FormWindow> window;
   std::vector<ErrorCode> errors;
+  int applicationEnds = 0;
 };
 
 }  // namespace ringcoil::testing

@@ -1,0 +1,266 @@
+#include "presentation/accessibility.hpp"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QRegion>
+#include <array>
+#include <map>
+
+#include "presentation/fonts.hpp"
+#include "presentation/form_window.hpp"
+#include "presentation/lightweight_painter.hpp"
+
+namespace ringcoil {
+
+namespace {
+
+using namespace el;
+
+// One row of the table: the name in each of its colours (only one is shown at
+// a time), the value and the unit.
+struct Row {
+  std::array<Id, 3> names;
+  Id value;
+  Id unit;
+};
+
+constexpr std::array<Row, 6> kRows{{
+    {{Магнит, Магнит2, Магнит3}, Окно1, findElement("Label1")},
+    {{Динар, Динар2, Динар3}, Окно2, findElement("Label2")},
+    {{Дивнут, Дивнут2, Дивнут3}, Окно3, findElement("Label3")},
+    {{Высота, Высота2, Высота3}, Окно4, findElement("Label4")},
+    {{Виток, Виток2, Виток3}, Окно5, findElement("Label5")},
+    {{Индукт, Индукт2, Индукт3}, Окно6, findElement("Label6")},
+}};
+
+// Every label the window may show, in reading order: the title, the table row
+// by row, the hint. Z and Zoro only hold state and are never shown.
+constexpr auto kReadingOrder = [] {
+  std::array<Id, 2 + kRows.size() * 5> order{};
+  std::size_t n = 0;
+  order[n++] = Глава;
+  for (const Row& row : kRows) {
+    for (const Id name : row.names) order[n++] = name;
+    order[n++] = row.value;
+    order[n++] = row.unit;
+  }
+  order[n++] = Справка;
+  return order;
+}();
+
+QString qText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The caption as it is painted: the symbol face shows "m" as μ and "w" as ω.
+QString shownCaption(const WindowState& state, Id id) {
+  const ElementDef& d = def(id);
+  return displayText(state.caption(id), (d.font ? *d.font : kForm.font).charset);
+}
+
+const Row* rowWithValue(Id id) {
+  for (const Row& row : kRows) {
+    if (row.value == id) return &row;
+  }
+  return nullptr;
+}
+
+// A label painted on the window's surface. Owned by the accessibility cache;
+// the window's interface deletes it.
+class PaintedLabel final : public QAccessibleInterface {
+ public:
+  PaintedLabel(FormWindow* window, Id id) : window_(window), id_(id) { remember(); }
+
+  Id id() const { return id_; }
+
+  // Sends the events for whatever changed since the last call.
+  std::vector<QAccessible::Event> announce() {
+    const bool wasShown = shown_;
+    const QString oldName = name_;
+    remember();
+    std::vector<QAccessible::Event> sent;
+    if (shown_ != wasShown)
+      sent.push_back(shown_ ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+    if (name_ != oldName) sent.push_back(QAccessible::NameChanged);
+    for (const QAccessible::Event type : sent) {
+      QAccessibleEvent event(this, type);
+      QAccessible::updateAccessibility(&event);
+    }
+    return sent;
+  }
+
+  bool isValid() const override { return !window_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(window_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override;
+
+  QString text(QAccessible::Text t) const override {
+    if (!window_) return {};
+    if (t == QAccessible::Name) return shownCaption(window_->state(), id_);
+    if (t == QAccessible::Description) return qText(def(id_).tooltip);
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!window_) return {};
+    const QRect local = clientRect();
+    return QRect(window_->mapToGlobal(local.topLeft()), local.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::StaticText; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.invisible = !window_ || !window_->isVisible() || !window_->state().visible(id_) || covered();
+    return s;
+  }
+
+ private:
+  void remember() {
+    shown_ = window_->state().visible(id_);
+    name_ = text(QAccessible::Name);
+  }
+  QRect clientRect() const { return labelPaintRect(id_, text(QAccessible::Name)); }
+  // Wholly under shown widgets, such as an open help page.
+  bool covered() const {
+    QRegion uncovered(clientRect());
+    for (QObject* child : window_->children()) {
+      auto* widget = qobject_cast<QWidget*>(child);
+      if (widget && !widget->isHidden()) uncovered -= widget->geometry();
+    }
+    return uncovered.isEmpty();
+  }
+
+  QPointer<FormWindow> window_;
+  Id id_;
+  bool shown_ = false;
+  QString name_;
+};
+
+// The window: its widgets as Qt describes them, after the painted labels.
+class WindowInterface final : public QAccessibleWidget {
+ public:
+  explicit WindowInterface(FormWindow* window)
+      : QAccessibleWidget(window, QAccessible::Window), window_(window) {}
+  ~WindowInterface() override {
+    for (const auto& [index, uniqueId] : labels_) QAccessible::deleteAccessibleInterface(uniqueId);
+  }
+
+  // The interface of a painted label, made on first use; nullptr for
+  // elements that are not among them.
+  PaintedLabel* label(Id id, bool create = true) const {
+    for (std::size_t i = 0; i < kReadingOrder.size(); ++i) {
+      if (kReadingOrder[i] == id) return labelAt(static_cast<int>(i), create);
+    }
+    return nullptr;
+  }
+
+  int childCount() const override {
+    return static_cast<int>(kReadingOrder.size()) + QAccessibleWidget::childCount();
+  }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0) return nullptr;
+    if (index < kLabelCount) return labelAt(index, true);
+    return QAccessibleWidget::child(index - kLabelCount);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (const auto* painted = dynamic_cast<const PaintedLabel*>(child)) {
+      for (int i = 0; i < kLabelCount; ++i) {
+        if (kReadingOrder[static_cast<std::size_t>(i)] == painted->id()) return i;
+      }
+      return -1;
+    }
+    const int index = QAccessibleWidget::indexOfChild(child);
+    return index < 0 ? -1 : index + kLabelCount;
+  }
+  // Widgets lie over the surface; among the labels the front-most wins.
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint local = window_->mapFromGlobal(QPoint(x, y));
+    if (QWidget* hit = window_->childAt(local)) {
+      while (hit->parentWidget() != window_) hit = hit->parentWidget();
+      return QAccessible::queryAccessibleInterface(hit);
+    }
+    for (std::size_t i = 0; i < kElementCount; ++i) {
+      PaintedLabel* painted = label(static_cast<Id>(i));
+      if (painted && !painted->state().invisible && painted->rect().contains(x, y)) return painted;
+    }
+    return nullptr;
+  }
+
+ private:
+  static constexpr int kLabelCount = static_cast<int>(kReadingOrder.size());
+
+  PaintedLabel* labelAt(int index, bool create) const {
+    if (const auto found = labels_.find(index); found != labels_.end()) {
+      return static_cast<PaintedLabel*>(QAccessible::accessibleInterface(found->second));
+    }
+    if (!create) return nullptr;
+    auto* painted = new PaintedLabel(window_, kReadingOrder[static_cast<std::size_t>(index)]);
+    labels_[index] = QAccessible::registerAccessibleInterface(painted);
+    return painted;
+  }
+
+  FormWindow* window_;
+  mutable std::map<int, QAccessible::Id> labels_;
+};
+
+WindowInterface* windowInterface(FormWindow* window) {
+  return dynamic_cast<WindowInterface*>(QAccessible::queryAccessibleInterface(window));
+}
+
+// A value is labelled by the name shown in its row.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> PaintedLabel::relations(
+    QAccessible::Relation match) const {
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
+  const Row* row = rowWithValue(id_);
+  if (!window_ || !row || !(match & QAccessible::Label)) return found;
+  for (const Id name : row->names) {
+    if (!window_->state().visible(name)) continue;
+    if (PaintedLabel* painted = windowInterface(window_)->label(name)) {
+      found.append({painted, QAccessible::Label});
+    }
+  }
+  return found;
+}
+
+QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  if (auto* window = dynamic_cast<FormWindow*>(object)) return new WindowInterface(window);
+  return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+  QAccessible::removeFactory(makeInterface);
+  QAccessible::installFactory(makeInterface);
+}
+
+QString accessibleNameOf(Id id) {
+  if (id == Q5) return QStringLiteral("Выбрать: рассчитать количество витков");
+  if (id == Q6) return QStringLiteral("Выбрать: рассчитать индуктивность");
+  if (id == aaa) return QStringLiteral("Сброс");
+  if (id == aaaa) return QStringLiteral("Полный сброс всех данных");
+  if (id == Text1) return QStringLiteral("Дисплей калькулятора");
+  if (id == Picture1) return QStringLiteral("Анимированная подпись");
+  if (id == Фон1) return QStringLiteral("Справка, страница 1");
+  if (id == Фоно) return QStringLiteral("Справка, страница 2");
+  if (id == Фон3) return QStringLiteral("Справка, страница 3");
+  if (id == Автор) return QStringLiteral("Об авторе");
+  return {};
+}
+
+std::vector<QAccessible::Event> announceLabelChange(FormWindow& window, Id id) {
+  if (WindowInterface* iface = windowInterface(&window)) {
+    if (PaintedLabel* painted = iface->label(id, false)) return painted->announce();
+  }
+  return {};
+}
+
+}  // namespace ringcoil
