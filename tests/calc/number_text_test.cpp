@@ -18,9 +18,13 @@
 #include <vector>
 
 #include "calc/runtime_error.hpp"
+#include "table_rows.hpp"
 
 namespace ringcoil {
 namespace {
+
+using table::caseName;
+using table::PrintTo;
 
 using Limits = std::numeric_limits<double>;
 
@@ -61,23 +65,6 @@ class NumberTextAgainstC : public testing::Test {
  protected:
   void SetUp() override { ASSERT_STREQ(std::localeconv()->decimal_point, "."); }
 };
-
-// Every table row has a unique name: it names the test and stands for the row
-// in messages.
-template <typename Case>
-std::string caseName(const testing::TestParamInfo<Case>& info) {
-  return info.param.name;
-}
-
-template <typename Case>
-concept TableRow = requires(const Case& c) {
-  c.name;
-};
-
-template <TableRow Case>
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << c.name;
-}
 
 // --- Texts that read as numbers -------------------------------------------
 

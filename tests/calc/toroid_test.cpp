@@ -12,9 +12,13 @@
 
 #include "calc/runtime_error.hpp"
 #include "window/elements.hpp"
+#include "table_rows.hpp"
 
 namespace ringcoil {
 namespace {
+
+using table::caseName;
+using table::PrintTo;
 
 // The value labels in table order: mu, D, d, h, N, L.
 constexpr std::array kValueLabels = {el::Окно1, el::Окно2, el::Окно3,
@@ -43,23 +47,6 @@ std::optional<ErrorCode> run(void (*operation)(WindowState&), WindowState& w) {
     return e.code;
   }
   return std::nullopt;
-}
-
-// Every table row has a unique name: it names the test and stands for the row
-// in messages.
-template <typename Case>
-std::string caseName(const testing::TestParamInfo<Case>& info) {
-  return info.param.name;
-}
-
-template <typename Case>
-concept TableRow = requires(const Case& c) {
-  c.name;
-};
-
-template <TableRow Case>
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << c.name;
 }
 
 // --- Inductance from turns -------------------------------------------------
