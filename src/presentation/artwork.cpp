@@ -1,27 +1,54 @@
 #include "presentation/artwork.hpp"
 
+#include <QResource>
+#include <QtEndian>
+
 namespace ringcoil {
 
 namespace {
 
 QPixmap picture(const char* name) { return QPixmap(QString::fromLatin1(name)); }
 
+QPixmap embeddedPixmap(const char* name) {
+  return QPixmap::fromImage(embeddedPicture(QString::fromLatin1(name)));
+}
+
 }  // namespace
+
+// The pictures are embedded as raw pixels behind a 12-byte header ("RCPX",
+// width, height, little-endian), made at build time from the PNG files: the
+// resource system unpacks them much faster than a PNG decodes.
+QImage embeddedPicture(const QString& name) {
+  const QResource resource(QStringLiteral(":/pictures/%1.rgb32").arg(name));
+  const QByteArray data = resource.uncompressedData();
+  constexpr qsizetype kHeader = 12;
+  if (data.size() < kHeader || !data.startsWith("RCPX")) return {};
+  const int width = static_cast<int>(qFromLittleEndian<quint32>(data.constData() + 4));
+  const int height = static_cast<int>(qFromLittleEndian<quint32>(data.constData() + 8));
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull() || data.size() != kHeader + image.sizeInBytes()) return {};
+  const char* pixels = data.constData() + kHeader;
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x, pixels += 4) row[x] = qFromLittleEndian<quint32>(pixels);
+  }
+  return image;
+}
 
 Artwork Artwork::load() {
   Artwork a;
-  a.wall = picture(":/pictures/wall.png");
+  a.wall = embeddedPixmap("wall");
   // The frames are stored as one strip, frame i at rows 34·i to 34·i + 33.
-  const QPixmap strip = picture(":/pictures/frames.png");
+  const QPixmap strip = embeddedPixmap("frames");
   constexpr int kFrameWidth = 100;
   constexpr int kFrameHeight = 34;
   for (int i = 0; i < kFrameCount; ++i) {
     a.frames[static_cast<std::size_t>(i)] = strip.copy(0, i * kFrameHeight, kFrameWidth, kFrameHeight);
   }
-  a.page1 = picture(":/pictures/page1.png");
-  a.page2 = picture(":/pictures/page2.png");
-  a.page3 = picture(":/pictures/page3.png");
-  a.author = picture(":/pictures/author.png");
+  a.page1 = embeddedPixmap("page1");
+  a.page2 = embeddedPixmap("page2");
+  a.page3 = embeddedPixmap("page3");
+  a.author = embeddedPixmap("author");
   for (int size : {16, 24, 32, 48, 64, 128, 256}) {
     a.icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
   }

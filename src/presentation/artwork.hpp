@@ -3,7 +3,9 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <QString>
 #include <array>
 
 #include "window/element_types.hpp"
@@ -23,5 +25,9 @@ struct Artwork {
   // The pointer over an element (or the window's surface) with this setting.
   QCursor cursorFor(Pointer pointer) const;
 };
+
+// One of the window's pictures as the program embeds it ("wall", "frames",
+// "page1", "page2", "page3", "author"); a null image if there is none.
+QImage embeddedPicture(const QString& name);
 
 }  // namespace ringcoil

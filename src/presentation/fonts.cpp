@@ -1,6 +1,7 @@
 #include "presentation/fonts.hpp"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <cmath>
 
 namespace ringcoil {
@@ -9,7 +10,11 @@ void registerBundledFonts() {
   for (const char* file : {":/fonts/LiberationSans-Bold.ttf", ":/fonts/LiberationSans-BoldItalic.ttf",
                            ":/fonts/LiberationSerif-Bold.ttf", ":/fonts/LiberationSerif-BoldItalic.ttf",
                            ":/fonts/DejaVuSans-Bold.ttf"}) {
-    QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    // Stored uncompressed, so the font database reads the embedded bytes in
+    // place instead of keeping a copy of each file.
+    const QResource font(QString::fromLatin1(file));
+    QFontDatabase::addApplicationFontFromData(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()), font.size()));
   }
 }
 

@@ -8,7 +8,8 @@
 //                             "first-frame-main-ms N" (since main() began)
 //   RINGCOIL_BENCH_EXIT=1     quit right after that first frame
 //   RINGCOIL_BENCH_TICKS=N    quit when the animation clock fires for the
-//                             (N+1)-th time, after N whole ticks
+//                             (N+1)-th time after the first frame, so after
+//                             N whole ticks
 //   RINGCOIL_BENCH_REPAINT=1  after each tick, print the area every widget
 //                             painted for it
 #pragma once

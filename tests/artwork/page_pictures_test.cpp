@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "window/routing.hpp"
+#include "presentation/artwork.hpp"
 
 namespace ringcoil {
 namespace {
@@ -19,14 +20,14 @@ struct Page {
 };
 
 const Page kPages[] = {
-    {":/pictures/page1.png", el::Далее},
-    {":/pictures/page2.png", el::Далеее},
-    {":/pictures/page3.png", el::Закрыть},
-    {":/pictures/author.png", std::nullopt},
+    {"page1", el::Далее},
+    {"page2", el::Далеее},
+    {"page3", el::Закрыть},
+    {"author", std::nullopt},
 };
 
 QImage embedded(const char* name) {
-  return QImage(QString::fromLatin1(name)).convertToFormat(QImage::Format_RGB32);
+  return ringcoil::embeddedPicture(QString::fromLatin1(name));
 }
 
 // The grounds and their lettering texture are greys; all text is coloured.
@@ -38,9 +39,9 @@ bool isText(QRgb pixel) {
 
 TEST(PagePictures, AreTrueColourAtThePageSize) {
   for (const Page& page : kPages) {
-    const QImage image(QString::fromLatin1(page.resource));
+    const QImage image = embedded(page.resource);
     EXPECT_EQ(image.size(), QSize(338, 251)) << page.resource;
-    EXPECT_FALSE(image.hasAlphaChannel()) << page.resource;
+    EXPECT_EQ(image.format(), QImage::Format_RGB32) << page.resource;
   }
 }
 
@@ -97,8 +98,8 @@ std::vector<int> widestGapPerLine(const QImage& image) {
 // would grow past two and a half spaces, so no gap comes near the width of
 // a word. Page 1 has thirteen lines, page 2 eleven.
 TEST(PagePictures, JustifiedLinesHaveNoHoles) {
-  const std::pair<const char*, std::size_t> pages[] = {{":/pictures/page1.png", 13},
-                                                       {":/pictures/page2.png", 11}};
+  const std::pair<const char*, std::size_t> pages[] = {{"page1", 13},
+                                                       {"page2", 11}};
   for (const auto& [resource, lines] : pages) {
     const std::vector<int> gaps = widestGapPerLine(embedded(resource));
     EXPECT_EQ(gaps.size(), lines) << resource;

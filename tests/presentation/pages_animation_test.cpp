@@ -10,6 +10,7 @@
 
 #include "presentation/picture_box.hpp"
 #include "window_fixture.hpp"
+#include "presentation/artwork.hpp"
 
 namespace ringcoil::testing {
 namespace {
@@ -20,7 +21,7 @@ QImage rgb(const QImage& image) {
   return image.convertToFormat(QImage::Format_RGB32);
 }
 QImage embedded(const char* name) {
-  return rgb(QImage(QString::fromLatin1(name)));
+  return embeddedPicture(QString::fromLatin1(name));
 }
 
 class PagesAndAnimation : public WindowTest {
@@ -67,13 +68,13 @@ class PagesAndAnimation : public WindowTest {
 TEST_F(PagesAndAnimation, EveryStateOfTheTourShowsItsPageOnTopWithItsButton) {
   const QImage closed = snapshot();
   clickAt(300, 30);  // the title
-  expectPageOnTop(Фон1, ":/pictures/page1.png", Далее);
+  expectPageOnTop(Фон1, "page1", Далее);
   click(Далее);
-  expectPageOnTop(Фоно, ":/pictures/page2.png", Далеее);
+  expectPageOnTop(Фоно, "page2", Далеее);
   click(Далеее);
-  expectPageOnTop(Фон3, ":/pictures/page3.png", Закрыть);
+  expectPageOnTop(Фон3, "page3", Закрыть);
   click(Закрыть);
-  expectPageOnTop(Автор, ":/pictures/author.png", std::nullopt);
+  expectPageOnTop(Автор, "author", std::nullopt);
   // The pages beneath stay open, only covered.
   for (Id page : {Фон1, Фоно, Фон3}) EXPECT_TRUE(widget(page)->isVisible()) << displayName(page);
 
@@ -177,7 +178,7 @@ TEST_F(PagesAndAnimation, ATickRepaintsTheAnimationBoxAndNothingElse) {
 
 // The box shows the frames as shipped, cut from the strip, in loop order.
 TEST_F(PagesAndAnimation, TicksShowTheShippedFramesFromFrameOneOn) {
-  const QImage strip = embedded(":/pictures/frames.png");
+  const QImage strip = embedded("frames");
   std::vector<int> order;
   for (int i = 1; i <= 39; ++i) order.push_back(i);
   order.insert(order.end(), {0, 1});

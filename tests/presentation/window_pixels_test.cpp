@@ -3,6 +3,7 @@
 
 #include "window/routing.hpp"
 #include "window_fixture.hpp"
+#include "presentation/artwork.hpp"
 
 namespace ringcoil::testing {
 namespace {
@@ -126,7 +127,7 @@ TEST_F(WindowPixels, AnimationFrameSitsSeamlesslyOnTheWall) {
   window->form().tick();  // frame 1: the signature, rows 8 to 21 of the frame
   window->sync();
   const QImage image = snapshot();
-  const QImage wall = QImage(QStringLiteral(":/pictures/wall.png")).convertToFormat(QImage::Format_RGB32);
+  const QImage wall = embeddedPicture(QStringLiteral("wall"));
   ASSERT_FALSE(wall.isNull());
   // Above the lettering the frame is the wall itself, pixel for pixel, and so
   // is the wall all around the box.

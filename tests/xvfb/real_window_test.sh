@@ -11,13 +11,9 @@ for tool in Xvfb xdotool import compare convert; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 
-display=""
-for n in $(seq 90 120); do
-  if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and tells its number.
+: >"$work/display"
+Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp 9>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 app=""
 cleanup() {
@@ -26,6 +22,9 @@ cleanup() {
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+display=":$(head -n 1 "$work/display")"
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
