@@ -28,9 +28,10 @@ QImage embeddedPicture(const QString& name) {
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull() || data.size() != kHeader + image.sizeInBytes()) return {};
   const char* pixels = data.constData() + kHeader;
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x, pixels += 4) row[x] = qFromLittleEndian<quint32>(pixels);
+  const qsizetype rowBytes = qsizetype(width) * 4;
+  for (int y = 0; y < height; ++y, pixels += rowBytes) {
+    // A row is stored as the little-endian words a 32-bit image holds.
+    qFromLittleEndian<quint32>(pixels, width, image.scanLine(y));
   }
   return image;
 }
@@ -49,7 +50,9 @@ Artwork Artwork::load() {
   a.page2 = embeddedPixmap("page2");
   a.page3 = embeddedPixmap("page3");
   a.author = embeddedPixmap("author");
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+  // The title bar and the task switcher need no more than 64 pixels, even at
+  // twice the density; the larger sizes are installed for the desktop's menu.
+  for (int size : {16, 24, 32, 48, 64}) {
     a.icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
   }
   a.helpPointer = QCursor(picture(":/pointers/cursor-help.png"), 2, 2);
