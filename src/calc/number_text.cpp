@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <string_view>
 #include <system_error>
 
 #include "calc/runtime_error.hpp"
@@ -32,6 +34,13 @@ constexpr std::size_t kMaxParsedDigits = 800;
 // without parsing.
 constexpr std::int64_t kOverflowExponent = 309;    // e above this: too large
 constexpr std::int64_t kUnderflowExponent = -324;  // e below this: rounds to zero
+
+// The largest doubles are written "1,79769313486232E+308", as 0.ddd * 10^e:
+// digits and exponent of that text. It lies a little above the largest
+// double; it and every value up to it read back as the largest double, so
+// that every text the window writes can be read again.
+constexpr std::string_view kLargestWrittenDigits = "179769313486232";
+constexpr std::int64_t kLargestWrittenExponent = 309;
 
 // Exponent digit runs are read with saturation at this magnitude. It exceeds
 // the length of any text that fits in memory, so the clamped exponent still
@@ -157,9 +166,13 @@ double TextToNumber(std::string_view text) {
   const auto [ptr, ec] = std::from_chars(canonical.data(), end, value);
   if (ec == std::errc::result_out_of_range) {
     // Reported when the value rounds to infinity or to zero; the exponent
-    // tells which.
-    if (decimal.exponent > 0) fail(ErrorCode::Overflow);
-    return zero;
+    // tells which. Digit strings of 0.ddd compare as their values do.
+    if (decimal.exponent <= 0) return zero;
+    if (decimal.exponent == kLargestWrittenExponent && decimal.digits <= kLargestWrittenDigits) {
+      const double largest = std::numeric_limits<double>::max();
+      return decimal.negative ? -largest : largest;
+    }
+    fail(ErrorCode::Overflow);
   }
   if (ec != std::errc() || ptr != end) fail(ErrorCode::TypeMismatch);
   return value;

@@ -11,7 +11,8 @@ namespace ringcoil {
 // comma (",5" and "5," are fine, at least one digit), an optional exponent
 // (E or e, optional sign, digits). Returns the nearest double. Throws
 // RuntimeError: TypeMismatch for anything else, Overflow beyond the double
-// range. Leaves the floating-point exception flags as it found them.
+// range; up to "1,79769313486232E+308", the text the largest double is
+// written as, a value reads as the largest double. Leaves the floating-point exception flags as it found them.
 double TextToNumber(std::string_view text);
 
 // Rounds to 15 significant digits; positional for decimal exponents -4..14,

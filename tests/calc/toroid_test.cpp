@@ -143,7 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
         TurnsCase{"TinySquareInExponentForm",
                   {"2000", "20", "10", "5", "5", "1E-20"},
                   "7,5E-21",
-                  "8,66025403784439E-11"}),
+                  "8,66025403784439E-11"},
+        // N squared fits a double, but its fifteen-digit text rounds past the
+        // largest double; it reads back as the largest double.
+        TurnsCase{"SquareWrittenPastTheLargestDouble",
+                  {"0,000075", "2", "1", "1", "5", "1,797693134862315E+300"},
+                  "1,79769313486232E+308",
+                  "1,34078079299426E+154"}),
     caseName<TurnsCase>);
 
 // --- Failures --------------------------------------------------------------
@@ -292,13 +298,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"2000", "10", "20", "5", "5", "100"},
                     kInvalidCall,
                     "-75"},
-        // N squared fits a double, but its fifteen-digit text rounds past the
-        // largest double and no longer reads back.
-        FailureCase{"SquareTextBeyondRange",
+        // Beyond the largest double's text it stays an overflow.
+        FailureCase{"InductanceTextBeyondRange",
                     kN,
-                    {"0,000075", "2", "1", "1", "5", "1,797693134862315E+300"},
-                    kOverflow,
-                    "1,79769313486232E+308"}),
+                    {"2000", "20", "10", "5", "5", "1,7976931348623201E+308"},
+                    kOverflow}),
     caseName<FailureCase>);
 
 // --- Flags left over from earlier arithmetic are no fault -----------------

@@ -3,6 +3,7 @@
 #include <array>
 #include <cfenv>
 #include <cmath>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -75,12 +76,15 @@ void checkWrittenText(double value, std::string_view input) {
   try {
     back = TextToNumber(text);
   } catch (const RuntimeError& error) {
-    if (std::isinf(shownValue) && error.code == ErrorCode::Overflow) return;
     broken("a written text does not read back", input,
            text + " gives error " + std::to_string(static_cast<int>(error.code)));
   }
-  if (std::isinf(shownValue)) broken("a text beyond the double range read back", input, text);
-  if (back != shownValue) broken("a written text reads back as another value", input, text);
+  // The largest doubles are written a little above the largest double, and
+  // that text reads back as the largest double.
+  const double expected = std::isinf(shownValue)
+                              ? std::copysign(std::numeric_limits<double>::max(), shownValue)
+                              : shownValue;
+  if (back != expected) broken("a written text reads back as another value", input, text);
   if (NumberToText(back) != text)
     broken("a written text reads back to a value written otherwise", input,
            text + " then " + NumberToText(back));

@@ -14,7 +14,7 @@ namespace ringcoil::fuzz {
 // A finite value's text: of the written form, the value rounded to 15
 // significant digits as the C library's printf rounds it, and read back to a
 // value whose text is the same. Near the largest double the 15-digit text
-// lies beyond the double range and must read back as an overflow instead.
+// lies beyond the double range and reads back as the largest double.
 void checkWrittenText(double value, std::string_view input);
 
 // Sets the floating-point exception flags to one of a few patterns, chosen by
