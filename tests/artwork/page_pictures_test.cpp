@@ -37,6 +37,19 @@ bool isText(QRgb pixel) {
   return high - low > 24;
 }
 
+// The program embeds its pictures as raw pixels made at build time from the
+// committed PNG files; they must be those pictures, pixel for pixel.
+TEST(EmbeddedPictures, AreTheCommittedPicturesPixelForPixel) {
+  for (const char* name : {"wall", "frames", "page1", "page2", "page3", "author"}) {
+    SCOPED_TRACE(name);
+    const QImage committed =
+        QImage(QStringLiteral(RINGCOIL_ASSET_DIR "/%1.png").arg(QLatin1String(name)))
+            .convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(committed.isNull());
+    EXPECT_EQ(ringcoil::embeddedPicture(QString::fromLatin1(name)), committed);
+  }
+}
+
 TEST(PagePictures, AreTrueColourAtThePageSize) {
   for (const Page& page : kPages) {
     const QImage image = embedded(page.resource);
