@@ -48,10 +48,6 @@ constexpr auto kReadingOrder = [] {
   return order;
 }();
 
-QString qText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The caption as it is painted: the symbol face shows "m" as μ and "w" as ω.
 QString shownCaption(const WindowState& state, Id id) {
   const ElementDef& d = def(id);

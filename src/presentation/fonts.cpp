@@ -42,8 +42,12 @@ QFont fontFor(const FontDef& def) {
   return font;
 }
 
+QString qText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString displayText(std::string_view caption, Charset charset) {
-  QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+  QString text = qText(caption);
   if (charset == Charset::Symbol) {
     text.replace(QLatin1Char('m'), QChar(0x03BC));  // μ
     text.replace(QLatin1Char('w'), QChar(0x03C9));  // ω

@@ -17,6 +17,9 @@ void registerBundledFonts();
 // with the screen's resolution.
 QFont fontFor(const FontDef& def);
 
+// A caption of the core (UTF-8) as Qt text.
+QString qText(std::string_view text);
+
 // The text as a face with the given character set shows it: in the symbol
 // face "m" is mu and "w" is omega.
 QString displayText(std::string_view caption, Charset charset);

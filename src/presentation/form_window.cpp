@@ -25,10 +25,6 @@ namespace {
 
 constexpr int kTimerIntervalMs = 80;
 
-QString qText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QRect geometryOf(Id id) {
   const PixelRect r = pixelRect(id);
   return QRect(r.x, r.y, r.width, r.height);
