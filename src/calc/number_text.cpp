@@ -178,67 +178,99 @@ double TextToNumber(std::string_view text) {
   return value;
 }
 
+namespace {
+
+// A non-zero finite value rounded to a number of significant digits:
+// (negative ? -1 : 1) * d.ddd * 10^exponent, trailing zeros dropped.
+struct Rounded {
+  bool negative = false;
+  std::string digits;  // at least one, the first not zero
+  int exponent = 0;    // of the rounded value, so 999999999999999.5 gives 15
+};
+
+Rounded roundTo(double value, int significantDigits) {
+  // "-d.dddddddddddddde+XX", correctly rounded.
+  char buffer[32];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, significantDigits - 1);
+  if (ec != std::errc()) return Rounded{false, "0", 0};  // the buffer holds any double; not reached
+  const std::string_view formatted(buffer, static_cast<std::size_t>(end - buffer));
+
+  Rounded rounded;
+  rounded.negative = formatted.front() == '-';
+  const std::size_t e = formatted.find('e');
+  for (const char c : formatted.substr(0, e)) {
+    if (isDigit(c)) rounded.digits.push_back(c);
+  }
+  while (rounded.digits.size() > 1 && rounded.digits.back() == '0') rounded.digits.pop_back();
+
+  std::string_view exponentText = formatted.substr(e + 1);
+  if (exponentText.front() == '+') exponentText.remove_prefix(1);
+  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), rounded.exponent);
+  return rounded;
+}
+
+// "1,23456789012346E+15": the exponent with a sign and at least two digits.
+std::string exponentForm(const Rounded& rounded) {
+  std::string text;
+  if (rounded.negative) text += '-';
+  text += rounded.digits.front();
+  if (rounded.digits.size() > 1) {
+    text += ',';
+    text.append(rounded.digits, 1);
+  }
+  text += rounded.exponent < 0 ? "E-" : "E+";
+  const int magnitude = rounded.exponent < 0 ? -rounded.exponent : rounded.exponent;
+  if (magnitude < 10) text += '0';
+  text += std::to_string(magnitude);
+  return text;
+}
+
 // Infinities and NaN never reach the window: every calculation stops on the
 // fault that would produce them. Should one arrive all the same, it gets the
 // classic "1,#INF" / "-1,#INF" / "-1,#IND" text, which reads back as a type
 // mismatch rather than as a number.
-std::string NumberToText(double value) {
+std::string specialText(double value) {
   if (std::isnan(value)) return "-1,#IND";
-  if (std::isinf(value)) return value > 0 ? "1,#INF" : "-1,#INF";
+  return value > 0 ? "1,#INF" : "-1,#INF";
+}
+
+}  // namespace
+
+std::string NumberToText(double value) {
+  if (!std::isfinite(value)) return specialText(value);
   if (value == 0) return "0";  // also negative zero
 
-  // "-d.dddddddddddddde+XX", correctly rounded to 15 significant digits; the
-  // exponent is that of the rounded value, so 999999999999999.5 gives e+15.
-  char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, kShownDigits - 1);
-  if (ec != std::errc()) return "0";  // the buffer holds any double; not reached
-  const std::string_view formatted(buffer, static_cast<std::size_t>(end - buffer));
-
-  const bool negative = formatted.front() == '-';
-  const std::size_t e = formatted.find('e');
-  std::string digits;
-  for (const char c : formatted.substr(0, e)) {
-    if (isDigit(c)) digits.push_back(c);
+  const Rounded rounded = roundTo(value, kShownDigits);
+  const int exponent = rounded.exponent;
+  if (exponent < kMinPositionalExponent || exponent > kMaxPositionalExponent) {
+    return exponentForm(rounded);
   }
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-  std::string_view exponentText = formatted.substr(e + 1);
-  if (exponentText.front() == '+') exponentText.remove_prefix(1);
-  int exponent = 0;
-  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-
+  const std::string& digits = rounded.digits;
   std::string text;
-  if (negative) text += '-';
-  if (exponent >= kMinPositionalExponent && exponent <= kMaxPositionalExponent) {
-    if (exponent < 0) {
-      text += "0,";
-      text.append(static_cast<std::size_t>(-exponent - 1), '0');
+  if (rounded.negative) text += '-';
+  if (exponent < 0) {
+    text += "0,";
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text += digits;
+  } else {
+    const auto integerPlaces = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerPlaces) {
       text += digits;
+      text.append(integerPlaces - digits.size(), '0');
     } else {
-      const auto integerPlaces = static_cast<std::size_t>(exponent) + 1;
-      if (digits.size() <= integerPlaces) {
-        text += digits;
-        text.append(integerPlaces - digits.size(), '0');
-      } else {
-        text.append(digits, 0, integerPlaces);
-        text += ',';
-        text.append(digits, integerPlaces);
-      }
+      text.append(digits, 0, integerPlaces);
+      text += ',';
+      text.append(digits, integerPlaces);
     }
-    return text;
   }
-
-  text += digits.front();
-  if (digits.size() > 1) {
-    text += ',';
-    text.append(digits, 1);
-  }
-  text += exponent < 0 ? "E-" : "E+";
-  const int magnitude = exponent < 0 ? -exponent : exponent;
-  if (magnitude < 10) text += '0';
-  text += std::to_string(magnitude);
   return text;
+}
+
+std::string NumberToExponentText(double value, int significantDigits) {
+  if (!std::isfinite(value)) return specialText(value);
+  if (value == 0) return "0";
+  return exponentForm(roundTo(value, std::clamp(significantDigits, 1, kShownDigits)));
 }
 
 }  // namespace ringcoil

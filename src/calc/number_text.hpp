@@ -19,4 +19,9 @@ double TextToNumber(std::string_view text);
 // otherwise "1,23456789012346E+15". Zero, negative zero included, is "0".
 std::string NumberToText(double value);
 
+// The same value in the exponent form, rounded to `significantDigits` (1 to
+// 15): "1,23E+15", "-8,7E-05", "0" for zero. For showing a value in less room
+// than its text needs.
+std::string NumberToExponentText(double value, int significantDigits);
+
 }  // namespace ringcoil

@@ -279,6 +279,33 @@ INSTANTIATE_TEST_SUITE_P(NumberTextNotFinite, NumberToTextWrites,
                                          Writing{"QuietNaN", Limits::quiet_NaN(), "-1,#IND"}),
                          caseName<Writing>);
 
+// The short exponent form a value is shown in where its text does not fit.
+struct ShortWriting {
+  const char* name;
+  double value;
+  int digits;
+  const char* text;
+};
+
+class NumberToExponentTextWrites : public testing::TestWithParam<ShortWriting> {};
+
+TEST_P(NumberToExponentTextWrites, Text) {
+  EXPECT_EQ(NumberToExponentText(GetParam().value, GetParam().digits), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberTextShort, NumberToExponentTextWrites,
+    testing::Values(ShortWriting{"SixteenDigitsToThree", 1234567890123456.0, 3, "1,23E+15"},
+                    ShortWriting{"WholePartOfEightDigits", 40000000.0 / 3, 4, "1,333E+07"},
+                    ShortWriting{"RoundingCarriesIntoTheExponent", 99999999.0, 3, "1E+08"},
+                    ShortWriting{"TrailingZerosDropped", 1.5e20, 6, "1,5E+20"},
+                    ShortWriting{"NegativeSmall", -8.66025403784439e-7, 2, "-8,7E-07"},
+                    ShortWriting{"LargestDoubleRoundsAboveItself", Limits::max(), 2, "1,8E+308"},
+                    ShortWriting{"DigitsKeptWithinOneToFifteen", 1.0 / 3, 40, "3,33333333333333E-01"},
+                    ShortWriting{"NoDigitsStillOne", 7.5, 0, "8E+00"},
+                    ShortWriting{"Zero", -0.0, 3, "0"}),
+    caseName<ShortWriting>);
+
 // --- Whatever NumberToText writes reads back as what it shows --------------
 
 std::vector<double> roundTripValues() {
