@@ -9,6 +9,7 @@
 #include "presentation/fonts.hpp"
 #include "presentation/form_window.hpp"
 #include "presentation/lightweight_painter.hpp"
+#include "window/parameter_table.hpp"
 
 namespace ringcoil {
 
@@ -16,31 +17,14 @@ namespace {
 
 using namespace el;
 
-// One row of the table: the name in each of its colours (only one is shown at
-// a time), the value and the unit.
-struct Row {
-  std::array<Id, 3> names;
-  Id value;
-  Id unit;
-};
-
-constexpr std::array<Row, 6> kRows{{
-    {{Магнит, Магнит2, Магнит3}, Окно1, findElement("Label1")},
-    {{Динар, Динар2, Динар3}, Окно2, findElement("Label2")},
-    {{Дивнут, Дивнут2, Дивнут3}, Окно3, findElement("Label3")},
-    {{Высота, Высота2, Высота3}, Окно4, findElement("Label4")},
-    {{Виток, Виток2, Виток3}, Окно5, findElement("Label5")},
-    {{Индукт, Индукт2, Индукт3}, Окно6, findElement("Label6")},
-}};
-
 // Every label the window may show, in reading order: the title, the table row
 // by row, the hint. Z and Zoro only hold state and are never shown.
 constexpr auto kReadingOrder = [] {
-  std::array<Id, 2 + kRows.size() * 5> order{};
+  std::array<Id, 2 + kTableRows.size() * 5> order{};
   std::size_t n = 0;
   order[n++] = Глава;
-  for (const Row& row : kRows) {
-    for (const Id name : row.names) order[n++] = name;
+  for (const TableRow& row : kTableRows) {
+    for (const Id name : {row.plainName, row.answerName, row.inputName}) order[n++] = name;
     order[n++] = row.value;
     order[n++] = row.unit;
   }
@@ -52,13 +36,6 @@ constexpr auto kReadingOrder = [] {
 QString shownCaption(const WindowState& state, Id id) {
   const ElementDef& d = def(id);
   return displayText(state.caption(id), (d.font ? *d.font : kForm.font).charset);
-}
-
-const Row* rowWithValue(Id id) {
-  for (const Row& row : kRows) {
-    if (row.value == id) return &row;
-  }
-  return nullptr;
 }
 
 // A label painted on the window's surface. Owned by the accessibility cache;
@@ -214,9 +191,9 @@ WindowInterface* windowInterface(FormWindow* window) {
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>> PaintedLabel::relations(
     QAccessible::Relation match) const {
   QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
-  const Row* row = rowWithValue(id_);
+  const TableRow* row = rowOfValue(id_);
   if (!window_ || !row || !(match & QAccessible::Label)) return found;
-  for (const Id name : row->names) {
+  for (const Id name : {row->plainName, row->answerName, row->inputName}) {
     if (!window_->state().visible(name)) continue;
     if (PaintedLabel* painted = windowInterface(window_)->label(name)) {
       found.append({painted, QAccessible::Label});

@@ -4,22 +4,13 @@
 #include <QPen>
 
 #include "presentation/fonts.hpp"
+#include "presentation/label_text.hpp"
+#include "window/parameter_table.hpp"
 #include "window/routing.hpp"
 
 namespace ringcoil {
 
 namespace {
-
-// No label can show more characters than this within its rectangle; a pasted
-// value of a million characters is painted by its visible beginning only.
-constexpr qsizetype kMostCharactersShown = 4096;
-
-QString visiblePart(const QString& text) {
-  if (text.size() <= kMostCharactersShown) return text;
-  qsizetype end = kMostCharactersShown;
-  if (text.at(end - 1).isHighSurrogate()) --end;
-  return text.left(end);
-}
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -37,17 +28,11 @@ void paintLine(QPainter& p, const ElementDef& d) {
              twipsToPixels(d.line.y2));
 }
 
-int alignmentFlags(const ElementDef& d) {
-  const int horizontal = d.align == Align::Center  ? Qt::AlignHCenter
-                         : d.align == Align::Right ? Qt::AlignRight
-                                                   : Qt::AlignLeft;
-  // A label of fixed size breaks its caption at blanks within its width; an
-  // auto-sizing one without word wrap grows to fit its caption on one line.
-  const bool wraps = !d.autoSize || d.wordWrap;
-  return horizontal | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0);
+int horizontalAlignment(const ElementDef& d) {
+  return d.align == Align::Center ? Qt::AlignHCenter : d.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
 }
 
-void paintLabel(QPainter& p, const ElementDef& d, Id id, const QString& text) {
+void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& state) {
   const QRect rect = toQRect(pixelRect(id));
   if (d.opaque) p.fillRect(rect, toQColor(d.backColor.value_or(Rgb{})));
   QRect textRect = rect;
@@ -56,16 +41,31 @@ void paintLabel(QPainter& p, const ElementDef& d, Id id, const QString& text) {
     p.drawRect(rect.adjusted(0, 0, -1, -1));
     textRect = rect.adjusted(1, 1, -1, -1);
   }
-  p.setFont(fontFor(fontOf(d)));
+  const QFont font = fontFor(fontOf(d));
+  const QFontMetrics metrics(font);
+  p.setFont(font);
   p.setPen(toQColor(d.foreColor.value_or(Rgb{})));
+  const int flags = horizontalAlignment(d) | Qt::AlignTop | Qt::TextSingleLine;
   if (d.autoSize && !d.wordWrap) {
-    p.drawText(labelPaintRect(id, text), alignmentFlags(d), text);
-  } else {
-    p.save();
-    p.setClipRect(textRect);
-    p.drawText(textRect, alignmentFlags(d), text);
-    p.restore();
+    // An auto-sizing label has grown to fit its caption on one line.
+    const QString text = visiblePart(displayText(state.caption(id), fontOf(d).charset));
+    p.drawText(labelPaintRect(id, text), flags, text);
+    return;
   }
+  // A label of fixed size breaks its caption at blanks within its width and
+  // cuts off what does not fit.
+  const QString text =
+      rowOfValue(id) ? visiblePart(shownValue(state.caption(id), metrics, textRect.width()))
+                      : visiblePart(displayText(state.caption(id), fontOf(d).charset));
+  p.save();
+  p.setClipRect(textRect);
+  QRect lineRect(textRect.left(), textRect.top(), textRect.width(), metrics.lineSpacing());
+  for (const QString& line : linesAtBlanks(text, metrics, textRect.width())) {
+    if (lineRect.top() > textRect.bottom()) break;
+    p.drawText(lineRect, flags, line);
+    lineRect.translate(0, metrics.lineSpacing());
+  }
+  p.restore();
 }
 
 }  // namespace
@@ -89,8 +89,7 @@ void paintLightweightElements(QPainter& p, const WindowState& state) {
     if (d.kind == Kind::Line) {
       paintLine(p, d);
     } else if (d.kind == Kind::Label) {
-      const FontDef& font = fontOf(d);
-      paintLabel(p, d, id, visiblePart(displayText(state.caption(id), font.charset)));
+      paintLabel(p, d, id, state);
     }
     // Images are stores of pictures and are never shown.
   }
