@@ -8,16 +8,18 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
 #include <limits>
 #include <vector>
 
 #include "presentation/accessibility.hpp"
+#include "presentation/classic_style.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "window/focus.hpp"
 
 namespace ringcoil {
 
@@ -38,10 +40,9 @@ constexpr const char* kElementProperty = "ringcoil.element";
 
 void prepareApplication(QApplication& app) {
   registerBundledFonts();
-  if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-    QApplication::setStyle(classic);
-    QApplication::setPalette(classic->standardPalette());
-  }
+  auto* classic = new ClassicStyle;  // the application takes it over
+  QApplication::setStyle(classic);
+  QApplication::setPalette(classic->standardPalette());
   QApplication::setFont(fontFor(kForm.font));
   app.setApplicationName(QStringLiteral("ringcoil"));
   app.setApplicationDisplayName(qText(kForm.caption));
@@ -158,16 +159,44 @@ void FormWindow::setTabOrder() {
 }
 
 void FormWindow::sync() {
+  const bool helpWasOpen = !widgetFor(el::Фон1)->isHidden();
   bool surfaceChanged = false;
+  std::vector<Id> hidden;
   for (const Id id : form_.takeChanges()) {
-    if (widgetFor(id)) {
-      syncElement(id);
-    } else {
+    if (!widgetFor(id)) {
       surfaceChanged = true;
       announceLabelChange(*this, id);
+    } else if (form_.state().visible(id)) {
+      syncElement(id);
+    } else {
+      hidden.push_back(id);
     }
   }
+  // What is shown is in place before the focus moves, and the focus leaves
+  // what is hidden before it goes, so that it never passes through a third
+  // element on its way.
+  keepFocusInSight(helpWasOpen);
+  for (const Id id : hidden) syncElement(id);
   if (surfaceChanged) update();
+}
+
+std::optional<Id> FormWindow::focusedElement() const {
+  const QWidget* focus = focusWidget();
+  const QVariant element = focus ? focus->property(kElementProperty) : QVariant();
+  if (!element.isValid()) return std::nullopt;
+  return static_cast<Id>(element.toInt());
+}
+
+void FormWindow::keepFocusInSight(bool helpWasOpen) {
+  const WindowState& s = form_.state();
+  const bool helpOpen = s.visible(el::Фон1);
+  const std::optional<Id> focused = focusedElement();
+  std::optional<Id> beforeHelp;
+  if (!helpWasOpen && helpOpen) focusBeforeHelp_ = focused;
+  if (helpWasOpen && !helpOpen) beforeHelp = std::exchange(focusBeforeHelp_, std::nullopt);
+  if (!focused) return;
+  const Id target = focusAfterOperation(s, *focused, beforeHelp);
+  if (target != *focused) widgetFor(target)->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::syncElement(Id id) {
@@ -291,6 +320,24 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// Tab and Shift+Tab go round the tab order, past what is hidden or lies
+// under an open help page.
+bool FormWindow::focusNextPrevChild(bool next) {
+  QWidget* from = focusWidget();
+  if (!from) return QWidget::focusNextPrevChild(next);
+  QWidget* candidate = from;
+  do {
+    candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+    const QVariant element = candidate->property(kElementProperty);
+    if (element.isValid() && (candidate->focusPolicy() & Qt::TabFocus) &&
+        inSight(form_.state(), static_cast<Id>(element.toInt()))) {
+      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (candidate != from);
+  return false;
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

@@ -56,6 +56,7 @@ class FormWindow final : public QWidget, private Host {
   void mouseReleaseEvent(QMouseEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -66,6 +67,10 @@ class FormWindow final : public QWidget, private Host {
   QWidget* createWidget(Id id, QWidget* parent);
   void setTabOrder();
   void syncElement(Id id);
+  // The element whose widget holds the window's focus, if any.
+  std::optional<Id> focusedElement() const;
+  // Moves the focus off an element the last operation took out of sight.
+  void keepFocusInSight(bool helpWasOpen);
   // Routes an event on the window's own surface at a client pixel.
   void surfaceEvent(Event event, QPoint pos);
   void elementEvent(Id id, Event event);
@@ -78,6 +83,7 @@ class FormWindow final : public QWidget, private Host {
   std::optional<std::optional<Id>> pressed_;  // target of the pending click, if any
   Pointer pointer_ = kForm.pointer;
   bool shownOnce_ = false;
+  std::optional<Id> focusBeforeHelp_;  // while the help pages are open
 };
 
 }  // namespace ringcoil

@@ -1,0 +1,27 @@
+// Where the keyboard focus may rest, and where it goes when an operation
+// takes the element holding it out of the user's sight.
+#pragma once
+
+#include <optional>
+
+#include "window/window_state.hpp"
+
+namespace ringcoil {
+
+// Whether the user can see the element: it and its containers are shown, and
+// no shown picture box lying in front of it (a help page) covers it or one of
+// its containers. Enter buttons stacked on one another do not hide each
+// other from the keyboard: each runs its own stage when pressed.
+bool inSight(const WindowState& state, Id id);
+
+// The element that takes the focus after an operation, when the one that
+// held it (`focused`) is now out of sight: while the help is open, the
+// button of the page on top (or the author page); when the help has just
+// closed, `beforeHelp`, the element that held the focus when it opened;
+// after the display reset, the full reset in its place; otherwise the Enter
+// button of the open stage. Never an element out of sight, and «Выход» only
+// as the element that held the focus before the help opened. Returns
+// `focused` while it is in sight.
+Id focusAfterOperation(const WindowState& state, Id focused, std::optional<Id> beforeHelp);
+
+}  // namespace ringcoil
