@@ -12,11 +12,17 @@ namespace ringcoil {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
 
-const FontDef& fontOf(const ElementDef& d) { return d.font ? *d.font : kForm.font; }
+const FontDef& fontOf(const ElementDef& d) {
+  return d.font ? *d.font : kForm.font;
+}
 
-QRect toQRect(PixelRect r) { return QRect(r.x, r.y, r.width, r.height); }
+QRect toQRect(PixelRect r) {
+  return QRect(r.x, r.y, r.width, r.height);
+}
 
 void paintLine(QPainter& p, const ElementDef& d) {
   QPen pen(toQColor(d.foreColor.value_or(Rgb{})));
@@ -29,7 +35,9 @@ void paintLine(QPainter& p, const ElementDef& d) {
 }
 
 int horizontalAlignment(const ElementDef& d) {
-  return d.align == Align::Center ? Qt::AlignHCenter : d.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+  return d.align == Align::Center  ? Qt::AlignHCenter
+         : d.align == Align::Right ? Qt::AlignRight
+                                   : Qt::AlignLeft;
 }
 
 void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& state) {
@@ -54,9 +62,9 @@ void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& stat
   }
   // A label of fixed size breaks its caption at blanks within its width and
   // cuts off what does not fit.
-  const QString text =
-      rowOfValue(id) ? visiblePart(shownValue(state.caption(id), metrics, textRect.width()))
-                      : visiblePart(displayText(state.caption(id), fontOf(d).charset));
+  const QString text = rowOfValue(id)
+                           ? visiblePart(shownValue(state.caption(id), metrics, textRect.width()))
+                           : visiblePart(displayText(state.caption(id), fontOf(d).charset));
   p.save();
   p.setClipRect(textRect);
   QRect lineRect(textRect.left(), textRect.top(), textRect.width(), metrics.lineSpacing());

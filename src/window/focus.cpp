@@ -45,7 +45,9 @@ bool inSight(const WindowState& state, Id id) {
 
 Id focusAfterOperation(const WindowState& state, Id focused, std::optional<Id> beforeHelp) {
   if (inSight(state, focused)) return focused;
-  if (state.shownOnScreen(Фон1)) {
+  // Paging on, or a page opened over the focused element.
+  const bool onOrUnderPages = containerOf(focused) || state.shownOnScreen(focused);
+  if (state.shownOnScreen(Фон1) && onOrUnderPages) {
     for (const Id control : kPageControls) {
       if (inSight(state, control)) return control;
     }

@@ -15,13 +15,12 @@ namespace ringcoil {
 bool inSight(const WindowState& state, Id id);
 
 // The element that takes the focus after an operation, when the one that
-// held it (`focused`) is now out of sight: while the help is open, the
-// button of the page on top (or the author page); when the help has just
-// closed, `beforeHelp`, the element that held the focus when it opened;
-// after the display reset, the full reset in its place; otherwise the Enter
-// button of the open stage. Never an element out of sight, and «Выход» only
-// as the element that held the focus before the help opened. Returns
-// `focused` while it is in sight.
+// held it (`focused`) is now out of sight: where it was on a help page or
+// lies under an open one, the button of the page on top (or the author
+// page); when the help has just closed, `beforeHelp`, the element that held the focus when it
+// opened; after the display reset, the full reset in its place; otherwise the Enter button of the
+// open stage. Never an element out of sight, and «Выход» only as the element that held the focus
+// before the help opened. Returns `focused` while it is in sight.
 Id focusAfterOperation(const WindowState& state, Id focused, std::optional<Id> beforeHelp);
 
 }  // namespace ringcoil

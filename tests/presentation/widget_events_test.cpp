@@ -33,15 +33,25 @@ TEST_F(WindowTest, WidgetsStartAsTheLoadedStateSays) {
   EXPECT_EQ(static_cast<QPushButton*>(widget(Command1))->text(), QString::fromUtf8("Выход"));
 }
 
-TEST_F(WindowTest, HoveringTheTurnsNameRevealsItsQuestionButton) {
-  moveTo(250, 210);  // over Виток
-  EXPECT_TRUE(widget(Q5)->isVisible());
-  EXPECT_EQ(state().caption(Справка), "Если высчитываем количество витков - нажми кнопку '?'");
-  QTest::mouseMove(widget(Q5), QPoint(5, 5));
-  EXPECT_EQ(state().caption(Справка), "Нажми меня");
-  moveTo(10, 10);
-  EXPECT_FALSE(widget(Q5)->isVisible());
-  EXPECT_EQ(state().caption(Справка), "Наведи мышку на искомый параметр");
+TEST_F(WindowTest, HoveringAComputableNameRevealsItsQuestionButton) {
+  struct Name {
+    QPoint at;
+    Id button;
+    const char* hint;
+  };
+  for (const Name& name :
+       {Name{{250, 210}, Q5, "Если высчитываем количество витков - нажми кнопку '?'"},
+        Name{{250, 240}, Q6, "Если высчитываем индуктивность - нажми кнопку '?'"}}) {
+    SCOPED_TRACE(name.hint);
+    moveTo(name.at.x(), name.at.y());
+    EXPECT_TRUE(widget(name.button)->isVisible());
+    EXPECT_EQ(state().caption(Справка), name.hint);
+    QTest::mouseMove(widget(name.button), QPoint(5, 5));
+    EXPECT_EQ(state().caption(Справка), "Нажми меня");
+    moveTo(10, 10);
+    EXPECT_FALSE(widget(name.button)->isVisible());
+    EXPECT_EQ(state().caption(Справка), "Наведи мышку на искомый параметр");
+  }
 }
 
 TEST_F(WindowTest, AWholeCalculationByMouse) {
@@ -103,17 +113,118 @@ TEST_F(WindowTest, EnterAtStartPressesExit) {
   EXPECT_EQ(applicationEnds, 1);
 }
 
-TEST_F(WindowTest, TabOrderFollowsTabIndexesAndSkipsHiddenElements) {
+TEST_F(WindowTest, TabGoesRoundTheTabOrderPastHiddenElements) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  std::vector<QWidget*> visited;
-  for (int i = 0; i < 6; ++i) {
-    visited.push_back(QApplication::focusWidget());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  const auto cycle = [] {
+    std::vector<QWidget*> visited{QApplication::focusWidget()};
+    for (int i = 0; i < 40; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      if (QApplication::focusWidget() == visited.front()) break;
+      visited.push_back(QApplication::focusWidget());
+    }
+    return visited;
+  };
+  // By tab index: «Выход» 0, the display 1, the keys «3» to «0» 2 to 10, «#» 11,
+  // the animation 26, the keys «1» and «2» 32 and 33, «Ввод» 34.
+  std::vector<QWidget*> expected = {widget(Command1), widget(Text1)};
+  for (int key = 2; key <= 10; ++key) expected.push_back(widget(aa(key)));
+  for (Id id : {aaa, Picture1, aa(0), aa(1), Ввод}) expected.push_back(widget(id));
+  EXPECT_EQ(cycle(), expected);
+
+  // With the help open the pages and their button join in; «Далее» (63)
+  // between «Фон1» (62) and the pages it lies under.
+  clickAt(300, 30);
+  expected.insert(expected.end(), {widget(Фон1), widget(Далее)});
+  EXPECT_EQ(cycle(), expected);
+  // Page 2 covers page 1's button: Tab passes over it.
+  click(Далее);
+  widget(Command1)->setFocus();
+  expected.erase(expected.end() - 1);
+  expected.insert(expected.end(), {widget(Фоно), widget(Далеее)});
+  EXPECT_EQ(cycle(), expected);
+}
+
+// When an operation hides or covers the focused element, the focus goes to
+// the element of the user's next step, never round to «Выход».
+TEST_F(WindowTest, FocusGoesToTheNextStepWhenItsElementGoes) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  const auto press = [](Id id, QWidget* w) {
+    EXPECT_EQ(QApplication::focusWidget(), w) << "before pressing " << displayName(id);
+    QTest::keyClick(w, Qt::Key_Space);
+  };
+  const auto focusOn = [this](Id id) { widget(id)->setFocus(Qt::OtherFocusReason); };
+  const auto focused = [] { return QApplication::focusWidget(); };
+
+  // «#»: the display reset hands over to the full reset in its place, and a
+  // second Space is the full reset.
+  focusOn(aaa);
+  press(aaa, widget(aaa));
+  EXPECT_EQ(focused(), widget(aaaa));
+  press(aaaa, widget(aaaa));
+  EXPECT_EQ(state().caption(Справка), "Начнём всё сначала ! Наведи мышку на искомый параметр");
+
+  // Each «?» leads on to the first Enter button; each Enter button to the next.
+  struct Chain {
+    QPoint name;
+    Id choose;
+    Id lastStage;
+  };
+  for (const Chain& chain : {Chain{{250, 210}, Q5, Command6}, Chain{{250, 240}, Q6, Command5}}) {
+    SCOPED_TRACE(displayName(chain.choose));
+    moveTo(chain.name.x(), chain.name.y());
+    focusOn(chain.choose);
+    press(chain.choose, widget(chain.choose));
+    EXPECT_EQ(focused(), widget(Ввод));
+    const std::pair<Id, const char*> stages[] = {
+        {Ввод, "1"}, {Command2, "2"}, {Command3, "1"}, {Command4, "1"}, {chain.lastStage, "1"}};
+    for (const auto& [stage, value] : stages) {
+      window->form().typeText(value);  // the display, typed without moving the focus
+      window->sync();
+      press(stage, focused());
+    }
+    EXPECT_EQ(focused(), widget(Command6)) << "the answer button";
+    EXPECT_TRUE(errors.empty());
+    focusOn(aaaa);
+    press(aaaa, widget(aaaa));
   }
-  const std::vector<QWidget*> expected = {widget(Command1), widget(Text1), widget(aa(2)),
-                                          widget(aa(3)),    widget(aa(4)), widget(aa(5))};
-  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(WindowTest, AfterTheHelpTourTheFocusIsWhereItWas) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  const auto tour = [this] {
+    clickAt(300, 30);  // the title
+    click(Далее);
+    EXPECT_EQ(QApplication::focusWidget(), widget(Далеее)) << "page 2's button";
+    click(Далеее);
+    EXPECT_EQ(QApplication::focusWidget(), widget(Закрыть)) << "page 3's button";
+    click(Закрыть);
+    EXPECT_EQ(QApplication::focusWidget(), widget(Автор)) << "the author page";
+    clickWidgetAt(250, 170);  // the author page closes the help
+    EXPECT_FALSE(widget(Фон1)->isVisible());
+  };
+  widget(aa(3))->setFocus();
+  tour();
+  EXPECT_EQ(QApplication::focusWidget(), widget(aa(3)));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(display()->text(), QString::fromUtf8("4"));
+
+  // The element focused before is gone by the end of the tour: the Enter
+  // button of the stage takes the focus, and Enter runs it.
+  widget(Ввод)->setFocus();
+  clickAt(300, 30);
+  click(Ввод);  // the keypad column stays usable under open pages
+  EXPECT_EQ(QApplication::focusWidget(), widget(Command2));
+  click(Далее);
+  click(Далеее);
+  click(Закрыть);
+  clickWidgetAt(250, 170);
+  EXPECT_EQ(QApplication::focusWidget(), widget(Command2));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(window->form().ended());
+  EXPECT_EQ(applicationEnds, 0);
 }
 
 TEST_F(WindowTest, PointersFollowTheElementUnderTheMouse) {

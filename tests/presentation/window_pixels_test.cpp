@@ -1,5 +1,7 @@
 // What the window looks like, checked on its pixels.
 #include <QImage>
+#include <algorithm>
+#include <functional>
 
 #include "window/routing.hpp"
 #include "window_fixture.hpp"
@@ -141,6 +143,139 @@ TEST_F(WindowPixels, AnimationFrameSitsSeamlesslyOnTheWall) {
     for (int x = 23; x < 123; ++x) lettering += image.pixel(x, y) != wall.pixel(x, y);
   }
   EXPECT_GT(lettering, 100) << "the signature is shown";
+}
+
+
+// Pixels of `colour` exactly, within a rectangle of the client area.
+int pixelsOf(const QImage& image, const QRect& rect, QColor colour) {
+  int count = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) count += image.pixelColor(x, y) == colour;
+  }
+  return count;
+}
+
+// Each name shows in the colour of its role: green until a mode is chosen,
+// then pink for the answer and yellow for the values to enter.
+TEST_F(WindowPixels, NamesTakeTheColourOfTheirRole) {
+  const QColor green(0, 255, 0), pink(255, 128, 255), yellow(255, 255, 0);
+  // «Количество витков» and «Индуктивность», in pixels (twips / 15).
+  const QRect turnsName(144, 198, 193, 24), inductanceName(144, 228, 153, 24);
+  const QRect heightName(144, 168, 147, 24);  // «Высота кольца»
+  struct Mode {
+    const char* name;
+    Id hover, choose;
+    QColor turns, inductance;
+  };
+  for (const Mode& mode : {Mode{"before a mode is chosen", Виток, Виток, green, green},
+                           Mode{"turns mode", Виток, Q5, pink, yellow},
+                           Mode{"inductance mode", Индукт, Q6, yellow, pink}}) {
+    SCOPED_TRACE(mode.name);
+    window->form().raise(mode.hover, Event::MouseMove);
+    if (mode.choose != mode.hover) window->form().raise(mode.choose, Event::Click);
+    window->sync();
+    const QImage image = snapshot();
+    EXPECT_GT(pixelsOf(image, turnsName, mode.turns), 100);
+    EXPECT_GT(pixelsOf(image, inductanceName, mode.inductance), 100);
+    EXPECT_GT(pixelsOf(image, heightName, mode.turns == green ? green : yellow), 100);
+    for (const QColor other : {green, pink, yellow}) {
+      if (other != mode.turns) {
+        EXPECT_EQ(pixelsOf(image, turnsName, other), 0);
+      }
+      if (other != mode.inductance) {
+        EXPECT_EQ(pixelsOf(image, inductanceName, other), 0);
+      }
+    }
+    window->form().raise(aaa, Event::Click);  // "#" twice: back to the green names
+    window->form().raise(aaaa, Event::Click);
+    window->sync();
+  }
+}
+
+// The ink of a caption: its dark pixels on a button, or the pixels of its
+// colour on the wall.
+struct Ink {
+  int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+};
+Ink inkOf(const QImage& image, const QRect& rect, const std::function<bool(QColor)>& isInk) {
+  Ink ink;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      if (!isInk(image.pixelColor(x, y))) continue;
+      ink = {std::min(ink.left, x), std::max(ink.right, x), std::min(ink.top, y),
+             std::max(ink.bottom, y)};
+    }
+  }
+  return ink;
+}
+
+// How far a caption's upright stroke leans, in pixels: its edge a quarter
+// down the ink against three quarters down (clear of serifs, flags and
+// descenders): the left edge of «В», the right edge of «1».
+enum class Edge { Left, Right };
+int leanOf(const QImage& image, const QRect& rect, Edge edge) {
+  const auto dark = [](QColor c) { return c.lightness() < 80; };
+  const Ink ink = inkOf(image, rect, dark);
+  const auto edgeIn = [&](int y) {
+    const Ink row = inkOf(image, QRect(rect.left(), y, rect.width(), 1), dark);
+    return edge == Edge::Left ? row.left : row.right;
+  };
+  const int quarter = (ink.bottom - ink.top) / 4;
+  return edgeIn(ink.top + quarter) - edgeIn(ink.bottom - quarter);
+}
+
+// The keys and «Выход» are italic, «Ввод» upright.
+TEST_F(WindowPixels, ItalicCaptionsLean) {
+  window->widgetFor(Text1)->setFocus();  // no focus mark on the buttons
+  const QImage image = snapshot();
+  // Inside the bevels: «1» (aa(0)) at (21, 108), «Ввод» at (21, 252),
+  // «Выход» at (21, 286).
+  EXPECT_GE(leanOf(image, QRect(24, 111, 27, 27), Edge::Right), 2) << "the key «1»";
+  EXPECT_GE(leanOf(image, QRect(24, 289, 98, 15), Edge::Left), 1) << "«Выход»";
+  EXPECT_EQ(leanOf(image, QRect(24, 255, 100, 16), Edge::Left), 0) << "«Ввод»";
+}
+
+// The title and the hint are centred line by line in their boxes.
+TEST_F(WindowPixels, TitleAndHintAreCentredLineByLine) {
+  window->form().raise(Индукт, Event::MouseMove);
+  window->form().raise(Q6, Event::Click);  // a hint of two lines
+  window->sync();
+  const QImage image = snapshot();
+  struct Box {
+    const char* name;
+    QRect rect;  // in pixels
+    std::function<bool(QColor)> isInk;
+    int lines;
+  };
+  const Box boxes[] = {
+      {"the title", {159, 9, 298, 58}, [](QColor c) { return c.green() > 128; }, 2},
+      {"the hint", {141, 265, 329, 38}, [](QColor c) { return c.red() > 128; }, 2},
+  };
+  for (const Box& box : boxes) {
+    SCOPED_TRACE(box.name);
+    // Lines are the runs of rows with ink.
+    int lines = 0;
+    for (int y = box.rect.top(); y <= box.rect.bottom();) {
+      const Ink row = inkOf(image, QRect(box.rect.left(), y, box.rect.width(), 1), box.isInk);
+      if (row.right < 0) {
+        ++y;
+        continue;
+      }
+      int end = y;
+      while (end + 1 <= box.rect.bottom() &&
+             inkOf(image, QRect(box.rect.left(), end + 1, box.rect.width(), 1), box.isInk).right >= 0) {
+        ++end;
+      }
+      const Ink line = inkOf(image, QRect(box.rect.left(), y, box.rect.width(), end - y + 1), box.isInk);
+      const int leftMargin = line.left - box.rect.left();
+      const int rightMargin = box.rect.right() - line.right;
+      EXPECT_GT(leftMargin, 5) << "line at y " << y;
+      EXPECT_NEAR(leftMargin, rightMargin, 3) << "line at y " << y;
+      ++lines;
+      y = end + 1;
+    }
+    EXPECT_EQ(lines, box.lines);
+  }
 }
 
 }  // namespace

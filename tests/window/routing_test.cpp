@@ -76,6 +76,19 @@ TEST_F(Routing, PathFromNameToItsQuestionButtonNeverTouchesTheSurface) {
   }
 }
 
+TEST_F(Routing, APaintedLabelTakesItsRectangleAndNoMore) {
+  // «Количество витков»: Left 2160, Top 2970, Width 3675, Height 360 twips,
+  // so pixels 144 to 388 across and 198 to 221 down; the value cell in front
+  // of its right end is hidden.
+  w.setVisible(el::Окно5, false);
+  EXPECT_EQ(elementAt(w, 144, 198), el::Виток);
+  EXPECT_EQ(elementAt(w, 388, 221), el::Виток);
+  EXPECT_EQ(elementAt(w, 389, 210), std::nullopt);
+  EXPECT_EQ(elementAt(w, 200, 222), std::nullopt);
+  EXPECT_EQ(elementAt(w, 143, 210), std::nullopt);
+  EXPECT_EQ(elementAt(w, 200, 197), std::nullopt);
+}
+
 TEST_F(Routing, LinesAndHiddenElementsTakeNothing) {
   // A point of the column divider between the keypad and the table.
   const int lineX = twipsToPixels(1980);
