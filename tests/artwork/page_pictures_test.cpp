@@ -1,15 +1,17 @@
 // The help page pictures as the program ships them: their text stays where
 // the page boxes show it and clear of the buttons on top of it, and the
-// justified lines have no holes.
+// justified lines have no holes and no spaced-out letters.
 #include <gtest/gtest.h>
 #include <QImage>
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "window/routing.hpp"
+#include "artwork/page_text.hpp"
 #include "presentation/artwork.hpp"
+#include "window/routing.hpp"
 
 namespace ringcoil {
 namespace {
@@ -78,10 +80,9 @@ TEST(PagePictures, TextStaysInTheSeenAreaAndClearOfTheButtons) {
   }
 }
 
-// The widest run of text-free columns inside each line of text, top to
-// bottom. A line is a band of rows with text, the bands split by empty rows.
-std::vector<int> widestGapPerLine(const QImage& image) {
-  std::vector<int> gaps;
+// Calls `line` with the text columns of each line of text, top to bottom.
+// A line is a band of rows with text, the bands split by empty rows.
+void forEachLine(const QImage& image, const std::function<void(const std::vector<bool>&)>& line) {
   int y = 0;
   while (y < image.height()) {
     std::vector<bool> columns(std::size_t(image.width()));
@@ -95,6 +96,14 @@ std::vector<int> widestGapPerLine(const QImage& image) {
       any = any || row;
     }
     if (!any) break;
+    line(columns);
+  }
+}
+
+// The widest run of text-free columns inside each line of text, top to bottom.
+std::vector<int> widestGapPerLine(const QImage& image) {
+  std::vector<int> gaps;
+  forEachLine(image, [&](const std::vector<bool>& columns) {
     const auto first = std::find(columns.begin(), columns.end(), true);
     const auto last = std::find(columns.rbegin(), columns.rend(), true).base();
     int widest = 0, run = 0;
@@ -103,21 +112,52 @@ std::vector<int> widestGapPerLine(const QImage& image) {
       widest = std::max(widest, run);
     }
     gaps.push_back(widest);
-  }
+  });
   return gaps;
 }
 
-// Justified lines spread their slack over the letters once the word gaps
-// would grow past two and a half spaces, so no gap comes near the width of
-// a word. Page 1 has thirteen lines, page 2 eleven.
-TEST(PagePictures, JustifiedLinesHaveNoHoles) {
-  const std::pair<const char*, std::size_t> pages[] = {{"page1", 13},
-                                                       {"page2", 11}};
+// The runs of at least three text-free columns inside each line of text,
+// top to bottom: the word spaces, and nothing between the letters of a word.
+std::vector<int> wordGapsPerLine(const QImage& image) {
+  std::vector<int> counts;
+  forEachLine(image, [&](const std::vector<bool>& columns) {
+    const auto first = std::find(columns.begin(), columns.end(), true);
+    const auto last = std::find(columns.rbegin(), columns.rend(), true).base();
+    int gaps = 0, run = 0;
+    for (auto c = first; c != last; ++c) {
+      if (*c) {
+        gaps += run >= 3;
+        run = 0;
+      } else {
+        ++run;
+      }
+    }
+    counts.push_back(gaps);
+  });
+  return counts;
+}
+
+// Justified lines widen their word gaps only, to three spaces at most; a
+// line that would need more is set flush left. So no gap comes near the
+// width of a word, and no line has its letters spaced out.
+TEST(PagePictures, JustifiedLinesHaveNoHolesAndNoSpacedLetters) {
+  using namespace artwork::page_text;
+  QStringList page1 = kPage1Opening;
+  page1 << kPage1Merits << kPage1MeritLines << kPage1Drawbacks << kPage1DrawbackLines;
+  QStringList page2;
+  for (const QStringList& paragraph : kPage2Paragraphs) page2 << paragraph;
+  const std::pair<const char*, QStringList> pages[] = {{"page1", page1}, {"page2", page2}};
   for (const auto& [resource, lines] : pages) {
-    const std::vector<int> gaps = widestGapPerLine(embedded(resource));
-    EXPECT_EQ(gaps.size(), lines) << resource;
-    for (std::size_t line = 0; line < gaps.size(); ++line) {
-      EXPECT_LE(gaps[line], 15) << resource << " line " << line + 1;
+    const QImage image = embedded(resource);
+    const std::vector<int> widest = widestGapPerLine(image);
+    const std::vector<int> gaps = wordGapsPerLine(image);
+    ASSERT_EQ(widest.size(), std::size_t(lines.size())) << resource;
+    for (std::size_t line = 0; line < widest.size(); ++line) {
+      SCOPED_TRACE(lines[qsizetype(line)].toStdString());
+      EXPECT_LE(widest[line], 12) << resource << " line " << line + 1;
+      // A full stop or a hyphen may leave one more gap than the blanks.
+      EXPECT_LE(gaps[line], lines[qsizetype(line)].count(QLatin1Char(' ')) + 1)
+          << resource << " line " << line + 1;
     }
   }
 }

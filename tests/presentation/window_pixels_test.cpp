@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "presentation/artwork.hpp"
 #include "window/routing.hpp"
 #include "window_fixture.hpp"
-#include "presentation/artwork.hpp"
 
 namespace ringcoil::testing {
 namespace {
@@ -60,8 +60,8 @@ TEST_F(WindowPixels, LinesHaveTheirColoursAtTheirPlaces) {
   std::vector<QLine> lines;
   for (const auto& d : kElements) {
     if (d.kind == Kind::Line) {
-      lines.emplace_back(twipsToPixels(d.line.x1), twipsToPixels(d.line.y1), twipsToPixels(d.line.x2),
-                         twipsToPixels(d.line.y2));
+      lines.emplace_back(twipsToPixels(d.line.x1), twipsToPixels(d.line.y1),
+                         twipsToPixels(d.line.x2), twipsToPixels(d.line.y2));
     }
   }
   // Along each line, points clear of the other lines and of the widgets show
@@ -83,7 +83,8 @@ TEST_F(WindowPixels, LinesHaveTheirColoursAtTheirPlaces) {
       const QPoint p = l.p1() + (l.p2() - l.p1()) * step / 20;
       if (nearOtherLine(l, p) || window->childAt(p)) continue;
       const Rgb want = *d.foreColor;
-      EXPECT_EQ(image.pixelColor(p), QColor(want.r, want.g, want.b)) << d.name << " at " << p.x() << "," << p.y();
+      EXPECT_EQ(image.pixelColor(p), QColor(want.r, want.g, want.b))
+          << d.name << " at " << p.x() << "," << p.y();
       ++checked;
     }
     EXPECT_GT(checked, 0) << d.name;
@@ -144,7 +145,6 @@ TEST_F(WindowPixels, AnimationFrameSitsSeamlesslyOnTheWall) {
   }
   EXPECT_GT(lettering, 100) << "the signature is shown";
 }
-
 
 // Pixels of `colour` exactly, within a rectangle of the client area.
 int pixelsOf(const QImage& image, const QRect& rect, QColor colour) {
@@ -263,10 +263,12 @@ TEST_F(WindowPixels, TitleAndHintAreCentredLineByLine) {
       }
       int end = y;
       while (end + 1 <= box.rect.bottom() &&
-             inkOf(image, QRect(box.rect.left(), end + 1, box.rect.width(), 1), box.isInk).right >= 0) {
+             inkOf(image, QRect(box.rect.left(), end + 1, box.rect.width(), 1), box.isInk).right >=
+                 0) {
         ++end;
       }
-      const Ink line = inkOf(image, QRect(box.rect.left(), y, box.rect.width(), end - y + 1), box.isInk);
+      const Ink line =
+          inkOf(image, QRect(box.rect.left(), y, box.rect.width(), end - y + 1), box.isInk);
       const int leftMargin = line.left - box.rect.left();
       const int rightMargin = box.rect.right() - line.right;
       EXPECT_GT(leftMargin, 5) << "line at y " << y;

@@ -35,8 +35,8 @@ QImage drawHelpPage1(const FontFiles& fonts) {
   constexpr int kRight = 326;
   constexpr int kIndent = 15;
   constexpr qreal kPitch = 15;
-  const Face body(fonts.sansBold, 11, 1.2);
-  const Face heading(fonts.sansRegular, 14);
+  const Face body(fonts.sansBold, 11, 1.2, Blend::LinearLight);
+  const Face heading(fonts.sansRegular, 14, 1.0, Blend::LinearLight);
   const qreal centre = (kLeft + kRight) / 2.0;
 
   QImage page = darkPage(fonts);
@@ -59,7 +59,7 @@ QImage drawHelpPage2(const FontFiles& fonts) {
   constexpr int kIndent = 14;
   constexpr qreal kPitch = 17;
   constexpr qreal kParagraphGap = 7;
-  const Face body(fonts.serifBold, 11, 1.25);
+  const Face body(fonts.serifBold, 11, 1.25, Blend::LinearLight);
 
   QImage page = darkPage(fonts);
   QPainter painter(&page);
@@ -84,8 +84,8 @@ QImage drawHelpPage3(const FontFiles& fonts) {
   constexpr int kDotClearance = 4;
   constexpr qreal kFirstRow = 62;
   constexpr qreal kPitch = 21;
-  const Face heading(fonts.serifBold, 24);
-  const Face row(fonts.serifBold, 12);
+  const Face heading(fonts.serifBold, 24, 1.0, Blend::LinearLight);
+  const Face row(fonts.serifBold, 12, 1.0, Blend::LinearLight);
   const QString dot = QStringLiteral(".");
 
   QImage page = darkPage(fonts);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -31,8 +32,10 @@ QByteArray readFontFile(const QString& file) {
 
 }  // namespace
 
-Face::Face(const QString& file, qreal pixelSize, qreal widthScale)
-    : font_(readFontFile(file), pixelSize, QFont::PreferNoHinting), widthScale_(widthScale) {
+Face::Face(const QString& file, qreal pixelSize, qreal widthScale, Blend blend)
+    : font_(readFontFile(file), pixelSize, QFont::PreferNoHinting),
+      widthScale_(widthScale),
+      blend_(blend) {
   if (!font_.isValid()) {
     throw std::runtime_error("not a usable font: " + file.toStdString());
   }
@@ -47,8 +50,7 @@ qreal Face::width(const QString& text) const {
   return total * widthScale_;
 }
 
-QList<QPainterPath> Face::glyphPaths(const QString& text, QPointF origin,
-                                     qreal letterSpacing) const {
+QList<QPainterPath> Face::glyphPaths(const QString& text, QPointF origin) const {
   const QList<quint32> glyphs = font_.glyphIndexesForString(text);
   const QList<QPointF> advances = font_.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
   const QTransform widen = QTransform::fromScale(widthScale_, 1);
@@ -58,21 +60,72 @@ QList<QPainterPath> Face::glyphPaths(const QString& text, QPointF origin,
     QPainterPath glyph = widen.map(font_.pathForGlyph(glyphs[i]));
     glyph.setFillRule(Qt::WindingFill);
     paths.append(glyph.translated(std::round(pen), origin.y()));
-    pen += advances[i].x() * widthScale_ + letterSpacing;
+    pen += advances[i].x() * widthScale_;
   }
   return paths;
 }
 
-QPainterPath Face::path(const QString& text, QPointF origin, qreal letterSpacing) const {
+QPainterPath Face::path(const QString& text, QPointF origin) const {
   QPainterPath all;
   all.setFillRule(Qt::WindingFill);
-  for (const QPainterPath& glyph : glyphPaths(text, origin, letterSpacing)) all.addPath(glyph);
+  for (const QPainterPath& glyph : glyphPaths(text, origin)) all.addPath(glyph);
   return all;
 }
 
+namespace {
+
+double toLinear(int value) {
+  const double v = value / 255.0;
+  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+int toSrgb(double linear) {
+  const double v = linear <= 0.0031308 ? linear * 12.92 : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
+  return std::clamp(static_cast<int>(std::lround(v * 255)), 0, 255);
+}
+
+// Fills `path` in `colour` with its antialiased coverage blended in linear
+// light onto the image the painter paints on.
+void fillInLinearLight(QPainter& painter, const QPainterPath& path, const QColor& colour) {
+  auto& image = *static_cast<QImage*>(painter.device());
+  const QRect box =
+      path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1).intersected(image.rect());
+  QImage coverage(box.size(), QImage::Format_Alpha8);
+  coverage.fill(0);
+  QPainter mask(&coverage);
+  mask.setRenderHint(QPainter::Antialiasing);
+  mask.translate(-box.topLeft());
+  mask.fillPath(path, Qt::black);
+  mask.end();
+  const double ink[] = {toLinear(colour.red()), toLinear(colour.green()), toLinear(colour.blue())};
+  for (int y = 0; y < box.height(); ++y) {
+    for (int x = 0; x < box.width(); ++x) {
+      const double c = qAlpha(coverage.pixel(x, y)) / 255.0;
+      if (c == 0) continue;
+      const QPoint at = box.topLeft() + QPoint(x, y);
+      const QRgb ground = image.pixel(at);
+      const auto mix = [&](int value, double over) {
+        return toSrgb(toLinear(value) * (1 - c) + over * c);
+      };
+      image.setPixel(at, qRgb(mix(qRed(ground), ink[0]), mix(qGreen(ground), ink[1]),
+                              mix(qBlue(ground), ink[2])));
+    }
+  }
+}
+
+void fillText(QPainter& painter, const Face& face, const QPainterPath& path, const QColor& colour) {
+  if (face.blend() == Blend::LinearLight) {
+    fillInLinearLight(painter, path, colour);
+  } else {
+    painter.fillPath(path, colour);
+  }
+}
+
+}  // namespace
+
 void drawLeft(QPainter& painter, const Face& face, const QString& text, qreal x, qreal baseline,
               const QColor& colour) {
-  painter.fillPath(face.path(text, {x, baseline}), colour);
+  fillText(painter, face, face.path(text, {x, baseline}), colour);
 }
 
 void drawCentred(QPainter& painter, const Face& face, const QString& text, qreal centreX,
@@ -88,31 +141,18 @@ void drawRight(QPainter& painter, const Face& face, const QString& text, qreal r
 void drawJustified(QPainter& painter, const Face& face, const QString& text, int left, int right,
                    qreal baseline, const QColor& colour) {
   const QStringList words = text.split(' ');
-  if (words.size() < 2) {
+  qreal inked = 0;
+  for (const QString& word : words) inked += face.width(word);
+  const qsizetype wordGaps = words.size() - 1;
+  const qreal gap = wordGaps > 0 ? (right - left - inked) / qreal(wordGaps) : 0;
+  if (wordGaps == 0 || gap > kWidestWordGap * face.width(QStringLiteral(" "))) {
     drawLeft(painter, face, text, left, baseline, colour);
     return;
   }
-  qreal inked = 0;
-  qsizetype letterGaps = 0;
-  for (const QString& word : words) {
-    inked += face.width(word);
-    letterGaps += word.size() - 1;
-  }
-  const qsizetype wordGaps = words.size() - 1;
-  const qreal slack = right - left - inked;
-  // Up to the widest gap the spaces take all the slack. Beyond it every gap
-  // between letters and every space gets the same extra width, so that the
-  // spaces stay clearly wider than the gaps between the spaced-out letters.
-  const qreal widestGap = kWidestWordGap * face.width(QStringLiteral(" "));
-  qreal spacing = 0;
-  if (slack > widestGap * qreal(wordGaps)) {
-    spacing = (slack - widestGap * qreal(wordGaps)) / qreal(letterGaps + wordGaps);
-  }
-  const qreal gap = (slack - spacing * qreal(letterGaps)) / qreal(wordGaps);
   qreal pen = left;
   for (const QString& word : words) {
-    painter.fillPath(face.path(word, {std::round(pen), baseline}, spacing), colour);
-    pen += face.width(word) + spacing * qreal(word.size() - 1) + gap;
+    drawLeft(painter, face, word, std::round(pen), baseline, colour);
+    pen += face.width(word) + gap;
   }
 }
 

@@ -29,27 +29,38 @@ struct FontFiles {
 
 FontFiles fontFilesIn(const QString& dir);
 
+// How the edges of the letters are blended with the ground.
+enum class Blend {
+  // As the painter blends, in the pictures' own (sRGB) values.
+  Plain,
+  // In linear light: light lettering on a dark ground keeps its weight in
+  // the antialiased edges instead of thinning into the ground, so that thin
+  // strokes and serifs at small sizes stay smooth. The painter must paint on
+  // a QImage, untransformed.
+  LinearLight,
+};
+
 // One font file at one pixel size (the em size in pixels), optionally set
 // wider by `widthScale` to match the set width of a broader face.
 class Face {
  public:
-  Face(const QString& file, qreal pixelSize, qreal widthScale = 1.0);
+  Face(const QString& file, qreal pixelSize, qreal widthScale = 1.0, Blend blend = Blend::Plain);
 
   qreal width(const QString& text) const;
+  Blend blend() const { return blend_; }
 
-  // Outline of `text` with the left end of its baseline at `origin`, with
-  // `letterSpacing` extra pixels between characters. Each glyph starts on
-  // a whole pixel so that stems look alike along a line.
-  QPainterPath path(const QString& text, QPointF origin, qreal letterSpacing = 0) const;
+  // Outline of `text` with the left end of its baseline at `origin`. Each
+  // glyph starts on a whole pixel so that stems look alike along a line.
+  QPainterPath path(const QString& text, QPointF origin) const;
 
   // Outline of each character of `text` separately, in the same positions as
   // path() would give them.
-  QList<QPainterPath> glyphPaths(const QString& text, QPointF origin,
-                                 qreal letterSpacing = 0) const;
+  QList<QPainterPath> glyphPaths(const QString& text, QPointF origin) const;
 
  private:
   QRawFont font_;
   qreal widthScale_;
+  Blend blend_;
 };
 
 // Draw one line with its baseline at `baseline`, filled with the painter's
@@ -62,9 +73,10 @@ void drawRight(QPainter& painter, const Face& face, const QString& text, qreal r
                qreal baseline, const QColor& colour);
 
 // Draws one line stretched from `left` to `right` by widening its spaces
-// evenly; the words start on whole pixels. Where the spaces would grow wider
-// than kWidestWordGap normal ones, the letters are spaced out as well.
-inline constexpr qreal kWidestWordGap = 2.5;
+// evenly, the letters keeping their own spacing; the words start on whole
+// pixels. A line whose spaces would grow wider than kWidestWordGap normal
+// ones is set flush left instead.
+inline constexpr qreal kWidestWordGap = 3.0;
 void drawJustified(QPainter& painter, const Face& face, const QString& text, int left, int right,
                    qreal baseline, const QColor& colour);
 
