@@ -277,12 +277,14 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool FormWindow::event(QEvent* event) {
-  // Tooltips of the labels painted on the surface (the title's "Подробнее").
+  // Tooltips of the labels painted on the surface: the title's "Подробнее",
+  // and the whole value of a cell too narrow for it.
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const auto hit = elementAt(form_.state(), help->pos().x(), help->pos().y());
-    if (hit && !def(*hit).tooltip.empty()) {
-      QToolTip::showText(help->globalPos(), qText(def(*hit).tooltip), this, geometryOf(*hit));
+    const QString tip = hit ? labelToolTip(form_.state(), *hit) : QString();
+    if (!tip.isEmpty()) {
+      QToolTip::showText(help->globalPos(), tip, this, geometryOf(*hit));
     } else {
       QToolTip::hideText();
       event->ignore();

@@ -78,6 +78,18 @@ void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& stat
 
 }  // namespace
 
+QString labelToolTip(const WindowState& state, Id id) {
+  const ElementDef& d = def(id);
+  if (!d.tooltip.empty()) return qText(d.tooltip);
+  if (!rowOfValue(id)) return {};
+  const QString caption = qText(state.caption(id));
+  const QFontMetrics metrics(fontFor(fontOf(d)));
+  if (fitsOneLine(caption, metrics, pixelRect(id).width)) return {};
+  // A pasted value of a million characters is not read from a tooltip.
+  const QString shown = visiblePart(caption);
+  return shown.size() < caption.size() ? shown + QChar(0x2026) : shown;
+}
+
 QRect labelPaintRect(Id id, const QString& text) {
   const ElementDef& d = def(id);
   const QRect rect = toQRect(pixelRect(id));

@@ -12,6 +12,11 @@ namespace ringcoil {
 // Paints every shown line and label that lies directly on the window.
 void paintLightweightElements(QPainter& painter, const WindowState& state);
 
+// The tooltip of a painted label: its own (the title's "Подробнее"), or for
+// a value cell too narrow for its caption the whole caption, so that the
+// user can read every digit. Empty for none.
+QString labelToolTip(const WindowState& state, Id id);
+
 // The pixels a label may paint: its rectangle, or for an auto-sizing label
 // the rectangle its caption needs, whichever is larger.
 QRect labelPaintRect(Id id, const QString& text);

@@ -262,6 +262,25 @@ TEST_F(WindowTest, TooltipsOfPaintedAndRealElements) {
   QApplication::sendEvent(window.get(), &overSurface);
   EXPECT_FALSE(overSurface.isAccepted()) << "no tooltip over the bare wall";
   EXPECT_EQ(widget(aaa)->toolTip(), QString::fromUtf8("Сброс"));
+
+  // A value cell too narrow for its value tells the whole of it.
+  window->form().raise(Индукт, Event::MouseMove);
+  window->form().raise(Q6, Event::Click);
+  for (const auto& [enter, value] : {std::pair{Ввод, "2000"}, std::pair{Command2, "20"},
+                                     std::pair{Command3, "10"}, std::pair{Command4, "5"},
+                                     std::pair{Command5, "10"}}) {
+    window->form().typeText(value);
+    window->form().raise(enter, Event::Click);
+  }
+  window->sync();
+  const auto tipAt = [this](QPoint at) {
+    QToolTip::hideText();
+    QHelpEvent help(QEvent::ToolTip, at, window->mapToGlobal(at));
+    QApplication::sendEvent(window.get(), &help);
+    return help.isAccepted() ? QToolTip::text() : QString();
+  };
+  EXPECT_EQ(tipAt({394, 242}), QString::fromUtf8("133,333333333333")) << "the inductance cell";
+  EXPECT_EQ(tipAt({394, 96}), QString()) << "«2000» fits its cell";
   EXPECT_EQ(widget(Автор)->toolTip(), QString::fromUtf8("Нажми мышку"));
 }
 
