@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "artwork/page_text.hpp"
 #include "presentation/artwork.hpp"
+#include "presentation/page_text.hpp"
 #include "window/routing.hpp"
 
 namespace ringcoil {
@@ -141,7 +141,7 @@ std::vector<int> wordGapsPerLine(const QImage& image) {
 // line that would need more is set flush left. So no gap comes near the
 // width of a word, and no line has its letters spaced out.
 TEST(PagePictures, JustifiedLinesHaveNoHolesAndNoSpacedLetters) {
-  using namespace artwork::page_text;
+  using namespace page_text;
   QStringList page1 = kPage1Opening;
   page1 << kPage1Merits << kPage1MeritLines << kPage1Drawbacks << kPage1DrawbackLines;
   QStringList page2;

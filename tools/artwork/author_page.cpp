@@ -4,6 +4,7 @@
 
 #include "artwork.hpp"
 #include "page_layout.hpp"
+#include "presentation/page_text.hpp"
 
 namespace artwork {
 namespace {
@@ -32,19 +33,16 @@ QImage drawAuthorPage(const FontFiles& fonts) {
                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QPainter painter(&page);
   painter.setRenderHint(QPainter::Antialiasing);
-  drawCentred(painter, name, QStringLiteral("Программа-калькулятор"), kCentre, 32, kDarkBlue);
-  drawCentred(painter, purpose, QStringLiteral("для расчёта данных ферритового кольца"), kCentre,
-              52, kDarkBlue);
-  drawCentred(painter, title, QStringLiteral("РАСЧЁТ КАТУШКИ"), kCentre, 103, kRed);
-  drawCentred(painter, title, QStringLiteral("1.0"), kCentre, 139, kRed);
+  using namespace ringcoil::page_text;
+  drawCentred(painter, name, kAuthorName, kCentre, 32, kDarkBlue);
+  drawCentred(painter, purpose, kAuthorPurpose, kCentre, 52, kDarkBlue);
+  drawCentred(painter, title, kAuthorTitle, kCentre, 103, kRed);
+  drawCentred(painter, title, kAuthorVersion, kCentre, 139, kRed);
 
-  const QString role = QStringLiteral("Автор и Дизайн");
-  const QString author = QStringLiteral("KELVANO");
-  const QString credit = role + ' ' + leader(credits, 90) + ' ' + author;
+  const QString credit = kAuthorRole + ' ' + leader(credits, 90) + ' ' + kAuthorCallSign;
   drawCentred(painter, credits, credit, kCentre, 184, kDarkGreen);
 
-  drawRight(painter, signOff, QStringLiteral("Good like. 73!"), kTextAreaWidth - 6, 232,
-            kDarkGreen);
+  drawRight(painter, signOff, kAuthorSignOff, kTextAreaWidth - 6, 232, kDarkGreen);
   painter.end();
   return page.convertToFormat(QImage::Format_RGB888);
 }

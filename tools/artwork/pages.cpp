@@ -5,7 +5,7 @@
 
 #include "artwork.hpp"
 #include "page_layout.hpp"
-#include "page_text.hpp"
+#include "presentation/page_text.hpp"
 
 namespace artwork {
 namespace {
@@ -30,7 +30,7 @@ void smoothText(QPainter& painter) {
 // headings. The second heading stays clear of the page's "next" button, which
 // sits to its right at (261, 171), 67 x 22.
 QImage drawHelpPage1(const FontFiles& fonts) {
-  using namespace page_text;
+  using namespace ringcoil::page_text;
   constexpr int kLeft = 5;
   constexpr int kRight = 326;
   constexpr int kIndent = 15;
@@ -65,7 +65,7 @@ QImage drawHelpPage2(const FontFiles& fonts) {
   QPainter painter(&page);
   smoothText(painter);
   qreal baseline = 18;
-  for (const QStringList& lines : page_text::kPage2Paragraphs) {
+  for (const QStringList& lines : ringcoil::page_text::kPage2Paragraphs) {
     baseline =
         drawParagraph(painter, body, {lines, kSeaGreen, kIndent}, kLeft, kRight, baseline, kPitch);
     baseline += kParagraphGap;
@@ -91,9 +91,9 @@ QImage drawHelpPage3(const FontFiles& fonts) {
   QImage page = darkPage(fonts);
   QPainter painter(&page);
   smoothText(painter);
-  drawCentred(painter, heading, page_text::kPage3Heading, kTextAreaWidth / 2.0, 31, kRed);
+  drawCentred(painter, heading, ringcoil::page_text::kPage3Heading, kTextAreaWidth / 2.0, 31, kRed);
   qreal baseline = kFirstRow;
-  for (const page_text::Grade& grade : page_text::kPage3Grades) {
+  for (const ringcoil::page_text::Grade& grade : ringcoil::page_text::kPage3Grades) {
     drawLeft(painter, row, grade.name, kNameLeft, baseline, kCyan);
     drawRight(painter, row, grade.cutOff, kFrequencyRight, baseline, kCyan);
     // Dots on a common grid, so that they line up from row to row.

@@ -1,12 +1,13 @@
 #pragma once
 
-// The wording of the help pages, line by line as they are set, with their
-// line breaks and hyphenation.
+// The wording of the help pages and the author page, line by line as the
+// pictures set it, with their line breaks and hyphenation. The artwork
+// generator draws it; screen readers are given it as the pages' text.
 
 #include <QStringList>
 #include <array>
 
-namespace artwork::page_text {
+namespace ringcoil::page_text {
 
 // Page 1: advice on ferrite rings.
 inline const QStringList kPage1Opening{
@@ -68,4 +69,13 @@ inline const std::array<Grade, 9> kPage3Grades{{
     {QStringLiteral("150 -100НН"), QStringLiteral("4 МГц")},
 }};
 
-}  // namespace artwork::page_text
+// The author page, top to bottom.
+inline const QString kAuthorName = QStringLiteral("Программа-калькулятор");
+inline const QString kAuthorPurpose = QStringLiteral("для расчёта данных ферритового кольца");
+inline const QString kAuthorTitle = QStringLiteral("РАСЧЁТ КАТУШКИ");
+inline const QString kAuthorVersion = QStringLiteral("1.0");
+inline const QString kAuthorRole = QStringLiteral("Автор и Дизайн");
+inline const QString kAuthorCallSign = QStringLiteral("KELVANO");
+inline const QString kAuthorSignOff = QStringLiteral("Good like. 73!");
+
+}  // namespace ringcoil::page_text
