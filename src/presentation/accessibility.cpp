@@ -2,13 +2,16 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegion>
 #include <array>
 #include <map>
 
-#include "presentation/fonts.hpp"
+#include "presentation/accessible_texts.hpp"
+#include "presentation/accessible_widgets.hpp"
 #include "presentation/form_window.hpp"
 #include "presentation/lightweight_painter.hpp"
+#include "presentation/picture_box.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {
@@ -32,15 +35,15 @@ constexpr auto kReadingOrder = [] {
   return order;
 }();
 
-// The caption as it is painted: the symbol face shows "m" as μ and "w" as ω.
-QString shownCaption(const WindowState& state, Id id) {
-  const ElementDef& d = def(id);
-  return displayText(state.caption(id), (d.font ? *d.font : kForm.font).charset);
+// The painted labels a press runs an operation of: the title opens the
+// help; the computable names choose their mode.
+bool hasPressAction(Id id) {
+  return id == Глава || id == Виток || id == Индукт;
 }
 
 // A label painted on the window's surface. Owned by the accessibility cache;
 // the window's interface deletes it.
-class PaintedLabel final : public QAccessibleInterface {
+class PaintedLabel final : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
   PaintedLabel(FormWindow* window, Id id) : window_(window), id_(id) { remember(); }
 
@@ -77,8 +80,8 @@ class PaintedLabel final : public QAccessibleInterface {
 
   QString text(QAccessible::Text t) const override {
     if (!window_) return {};
-    if (t == QAccessible::Name) return shownCaption(window_->state(), id_);
-    if (t == QAccessible::Description) return qText(def(id_).tooltip);
+    if (t == QAccessible::Name) return paintedLabelName(window_->state(), id_);
+    if (t == QAccessible::Description) return paintedLabelDescription(id_);
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -94,12 +97,33 @@ class PaintedLabel final : public QAccessibleInterface {
     return s;
   }
 
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ActionInterface && hasPressAction(id_)) {
+      return static_cast<QAccessibleActionInterface*>(this);
+    }
+    return nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (action != pressAction()) return {};
+    if (id_ == Глава) return {QStringLiteral("F1")};
+    return {id_ == Виток ? QStringLiteral("Alt+N") : QStringLiteral("Alt+L")};
+  }
+  void doAction(const QString& action) override {
+    if (!window_ || action != pressAction()) return;
+    if (id_ == Глава) {
+      window_->openHelp();
+    } else {
+      window_->chooseMode(id_);
+    }
+  }
+
  private:
   void remember() {
     shown_ = window_->state().visible(id_);
     name_ = text(QAccessible::Name);
   }
-  QRect clientRect() const { return labelPaintRect(id_, text(QAccessible::Name)); }
+  QRect clientRect() const { return labelPaintRect(id_, shownCaption(window_->state(), id_)); }
   // Wholly under shown widgets, such as an open help page.
   bool covered() const {
     QRegion uncovered(clientRect());
@@ -116,7 +140,8 @@ class PaintedLabel final : public QAccessibleInterface {
   QString name_;
 };
 
-// The window: its widgets as Qt describes them, after the painted labels.
+// The window: its painted labels in reading order, then its widgets as Qt
+// lists them.
 class WindowInterface final : public QAccessibleWidget {
  public:
   explicit WindowInterface(FormWindow* window)
@@ -134,6 +159,10 @@ class WindowInterface final : public QAccessibleWidget {
     return nullptr;
   }
 
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) return windowDescription();
+    return QAccessibleWidget::text(t);
+  }
   int childCount() const override {
     return static_cast<int>(kReadingOrder.size()) + QAccessibleWidget::childCount();
   }
@@ -205,31 +234,30 @@ QList<QPair<QAccessibleInterface*, QAccessible::Relation>> PaintedLabel::relatio
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   if (auto* window = dynamic_cast<FormWindow*>(object)) return new WindowInterface(window);
+  auto* widget = static_cast<QWidget*>(object);
+  auto* window = dynamic_cast<FormWindow*>(widget->window());
+  const std::optional<Id> id = FormWindow::elementOf(widget);
+  if (!window || !id) return nullptr;
+  if (auto* button = qobject_cast<QPushButton*>(widget))
+    return accessibleButton(*window, *button, *id);
+  if (auto* box = dynamic_cast<PictureBox*>(widget)) return accessibleBox(*window, *box, *id);
   return nullptr;
 }
 
 }  // namespace
+
+void announceDialogueStatus(QWidget* focused) {
+  if (!focused || !QAccessible::isActive() || !qobject_cast<QPushButton*>(focused)) return;
+  QAccessibleEvent event(focused, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
 
 void installAccessibility() {
   QAccessible::removeFactory(makeInterface);
   QAccessible::installFactory(makeInterface);
 }
 
-QString accessibleNameOf(Id id) {
-  if (id == Q5) return QStringLiteral("Выбрать: рассчитать количество витков");
-  if (id == Q6) return QStringLiteral("Выбрать: рассчитать индуктивность");
-  if (id == aaa) return QStringLiteral("Сброс");
-  if (id == aaaa) return QStringLiteral("Полный сброс всех данных");
-  if (id == Text1) return QStringLiteral("Дисплей калькулятора");
-  if (id == Picture1) return QStringLiteral("Анимированная подпись");
-  if (id == Фон1) return QStringLiteral("Справка, страница 1");
-  if (id == Фоно) return QStringLiteral("Справка, страница 2");
-  if (id == Фон3) return QStringLiteral("Справка, страница 3");
-  if (id == Автор) return QStringLiteral("Об авторе");
-  return {};
-}
-
-std::vector<QAccessible::Event> announceLabelChange(FormWindow& window, Id id) {
+std::vector<QAccessible::Event> announceChange(FormWindow& window, Id id) {
   if (WindowInterface* iface = windowInterface(&window)) {
     if (PaintedLabel* painted = iface->label(id, false)) return painted->announce();
   }

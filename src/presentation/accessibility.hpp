@@ -1,11 +1,11 @@
-// What assistive tools such as screen readers learn about the window: the
-// labels it paints itself (title, parameter names, values, units, hint) as
-// static texts in reading order, and names for the widgets whose caption alone
-// says too little.
+// What assistive tools such as screen readers learn about the window and
+// can do with it: the labels it paints itself (title, parameter names,
+// values, units, hint) as static texts in reading order; its buttons and
+// picture boxes with telling names, roles and press actions; what an open
+// help page covers reported as not showing.
 #pragma once
 
 #include <QAccessible>
-#include <QString>
 #include <vector>
 
 #include "window/elements.hpp"
@@ -14,18 +14,20 @@ namespace ringcoil {
 
 class FormWindow;
 
-// Gives every FormWindow its accessible interface; call once after the
-// QApplication is created (prepareApplication does).
+// Gives every FormWindow, its buttons and its picture boxes their
+// accessible interfaces; call once after the QApplication is created
+// (prepareApplication does).
 void installAccessibility();
 
-// The accessible name of a windowed element, or an empty string where its
-// caption says enough.
-QString accessibleNameOf(Id id);
+// Tells assistive tools that an element's caption or visibility changed.
+// Call for each element the core reports changed. Returns the events sent
+// for a painted label: none for other elements, and none for a label no
+// tool has looked at yet.
+std::vector<QAccessible::Event> announceChange(FormWindow& window, Id id);
 
-// Tells assistive tools that a painted label's caption or visibility changed.
-// Call for each element the core reports changed. Returns the events sent:
-// none for elements that are not painted labels, and none for a label no tool
-// has looked at yet.
-std::vector<QAccessible::Event> announceLabelChange(FormWindow& window, Id id);
+// Tells assistive tools that the dialogue's state (the hint, the answer)
+// changed while the focus stayed on `focused`: the buttons that move the
+// dialogue on describe themselves by it.
+void announceDialogueStatus(QWidget* focused);
 
 }  // namespace ringcoil

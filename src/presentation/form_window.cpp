@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -10,13 +11,15 @@
 #include <QStyle>
 #include <QToolTip>
 #include <algorithm>
-#include <utility>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "presentation/accessibility.hpp"
+#include "presentation/accessible_texts.hpp"
 #include "presentation/classic_style.hpp"
 #include "presentation/fonts.hpp"
+#include "presentation/keys.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
 #include "window/focus.hpp"
@@ -32,7 +35,9 @@ QRect geometryOf(Id id) {
   return QRect(r.x, r.y, r.width, r.height);
 }
 
-const FontDef& fontOf(const ElementDef& d) { return d.font ? *d.font : kForm.font; }
+const FontDef& fontOf(const ElementDef& d) {
+  return d.font ? *d.font : kForm.font;
+}
 
 constexpr const char* kElementProperty = "ringcoil.element";
 
@@ -68,6 +73,8 @@ FormWindow::FormWindow(QWidget* parent)
   form_.load();
   static_cast<void>(form_.takeChanges());
   for (std::size_t i = 0; i < kElementCount; ++i) syncElement(static_cast<Id>(i));
+
+  installKeys(*this);
 
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kTimerIntervalMs);
@@ -115,8 +122,10 @@ QWidget* FormWindow::createWidget(Id id, QWidget* parent) {
       edit->setMaxLength(std::numeric_limits<int>::max());
       edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       QPalette palette = edit->palette();
-      if (d.foreColor) palette.setColor(QPalette::Text, QColor(d.foreColor->r, d.foreColor->g, d.foreColor->b));
-      if (d.backColor) palette.setColor(QPalette::Base, QColor(d.backColor->r, d.backColor->g, d.backColor->b));
+      if (d.foreColor)
+        palette.setColor(QPalette::Text, QColor(d.foreColor->r, d.foreColor->g, d.foreColor->b));
+      if (d.backColor)
+        palette.setColor(QPalette::Base, QColor(d.backColor->r, d.backColor->g, d.backColor->b));
       edit->setPalette(palette);
       connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
         form_.typeText(text.toStdString());
@@ -152,7 +161,8 @@ void FormWindow::setTabOrder() {
   for (std::size_t i = 0; i < kElementCount; ++i) {
     if (widgets_[i] && kElements[i].tabIndex >= 0) order.push_back(static_cast<Id>(i));
   }
-  std::sort(order.begin(), order.end(), [](Id a, Id b) { return def(a).tabIndex < def(b).tabIndex; });
+  std::sort(order.begin(), order.end(),
+            [](Id a, Id b) { return def(a).tabIndex < def(b).tabIndex; });
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(widgetFor(order[i - 1]), widgetFor(order[i]));
   }
@@ -160,12 +170,15 @@ void FormWindow::setTabOrder() {
 
 void FormWindow::sync() {
   const bool helpWasOpen = !widgetFor(el::Фон1)->isHidden();
+  QWidget* const focusedBefore = focusWidget();
   bool surfaceChanged = false;
+  bool hintChanged = false;
   std::vector<Id> hidden;
   for (const Id id : form_.takeChanges()) {
     if (!widgetFor(id)) {
       surfaceChanged = true;
-      announceLabelChange(*this, id);
+      hintChanged = hintChanged || id == el::Справка;
+      announceChange(*this, id);
     } else if (form_.state().visible(id)) {
       syncElement(id);
     } else {
@@ -178,13 +191,19 @@ void FormWindow::sync() {
   keepFocusInSight(helpWasOpen);
   for (const Id id : hidden) syncElement(id);
   if (surfaceChanged) update();
+  // Where the focus moved, the screen reader reads the new element with the
+  // state; where it stayed, it is told the state changed.
+  if (hintChanged && focusWidget() == focusedBefore) announceDialogueStatus(focusedBefore);
+}
+
+std::optional<Id> FormWindow::elementOf(const QObject* widget) {
+  const QVariant element = widget ? widget->property(kElementProperty) : QVariant();
+  if (!element.isValid()) return std::nullopt;
+  return static_cast<Id>(element.toInt());
 }
 
 std::optional<Id> FormWindow::focusedElement() const {
-  const QWidget* focus = focusWidget();
-  const QVariant element = focus ? focus->property(kElementProperty) : QVariant();
-  if (!element.isValid()) return std::nullopt;
-  return static_cast<Id>(element.toInt());
+  return elementOf(focusWidget());
 }
 
 void FormWindow::keepFocusInSight(bool helpWasOpen) {
@@ -313,7 +332,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       if (def(id).kind == Kind::PictureBox) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* widget = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            widget->rect().contains(mouse->position().toPoint())) {
           elementEvent(id, Event::Click);
         }
       }
@@ -322,6 +342,46 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void FormWindow::focusElement(Id id) {
+  if (QWidget* widget = widgetFor(id)) widget->setFocus(Qt::ShortcutFocusReason);
+}
+
+void FormWindow::chooseMode(Id name) {
+  const Id button = name == el::Виток ? el::Q5 : el::Q6;
+  if (!inSight(form_.state(), name)) return;  // the mouse could not hover it either
+  form_.raise(name, Event::MouseMove);
+  form_.raise(button, Event::Click);
+  sync();
+  focusElement(enterButtonInSight(form_.state()));
+}
+
+void FormWindow::openHelp() {
+  form_.raise(el::Глава, Event::Click);
+  sync();
+  if (const auto control = helpControlInSight(form_.state())) focusElement(*control);
+}
+
+void FormWindow::closeAuthorPage() {
+  if (!inSight(form_.state(), el::Автор)) return;
+  elementEvent(el::Автор, Event::Click);
+}
+
+void FormWindow::pressKeypadKey(int index) {
+  static_cast<QPushButton*>(widgetFor(aa(index)))->click();
+}
+
+// Keys the focused element leaves: the keypad's digits and comma, and the
+// keys that close the author page while it has the focus.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (const auto key = keypadKeyFor(*event)) {
+    pressKeypadKey(*key);
+  } else if (closesAuthorPage(*event) && focusWidget() == widgetFor(el::Автор)) {
+    closeAuthorPage();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 // Tab and Shift+Tab go round the tab order, past what is hidden or lies

@@ -37,8 +37,26 @@ class FormWindow final : public QWidget, private Host {
   // themselves.
   void stopClock() { timer_.stop(); }
 
+  // The element a widget of the window shows, if it shows one.
+  static std::optional<Id> elementOf(const QObject* widget);
+
   // The widget showing a windowed element; nullptr for lightweight ones.
   QWidget* widgetFor(Id id) const { return widgets_[indexOf(id)]; }
+
+  // What the keyboard and assistive tools do besides pressing the focused
+  // button (keys.hpp lists the keys). Each runs what the mouse gesture runs.
+  //
+  // Chooses the mode of `name` (Виток or Индукт) as hovering the name and
+  // pressing the "?" it reveals do, while the name can be seen; the focus
+  // goes to the Enter button.
+  void chooseMode(Id name);
+  // Opens the help as a click on the title does; the focus goes to the
+  // button of the page on top.
+  void openHelp();
+  // Closes the help as a click on the author page does, while it is open.
+  void closeAuthorPage();
+  // Presses keypad key aa(index) as a click on it does.
+  void pressKeypadKey(int index);
 
   // How the user is told of a failed calculation; a modal message box unless
   // replaced (tests replace it).
@@ -54,6 +72,7 @@ class FormWindow final : public QWidget, private Host {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool focusNextPrevChild(bool next) override;
@@ -71,6 +90,7 @@ class FormWindow final : public QWidget, private Host {
   std::optional<Id> focusedElement() const;
   // Moves the focus off an element the last operation took out of sight.
   void keepFocusInSight(bool helpWasOpen);
+  void focusElement(Id id);
   // Routes an event on the window's own surface at a client pixel.
   void surfaceEvent(Event event, QPoint pos);
   void elementEvent(Id id, Event event);

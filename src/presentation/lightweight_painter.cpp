@@ -78,6 +78,10 @@ void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& stat
 
 }  // namespace
 
+QString shownCaption(const WindowState& state, Id id) {
+  return displayText(state.caption(id), fontOf(def(id)).charset);
+}
+
 QString labelToolTip(const WindowState& state, Id id) {
   const ElementDef& d = def(id);
   if (!d.tooltip.empty()) return qText(d.tooltip);

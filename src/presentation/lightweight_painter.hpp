@@ -12,6 +12,10 @@ namespace ringcoil {
 // Paints every shown line and label that lies directly on the window.
 void paintLightweightElements(QPainter& painter, const WindowState& state);
 
+// A label's caption as it is painted: the symbol face shows "m" as μ and
+// "w" as ω.
+QString shownCaption(const WindowState& state, Id id);
+
 // The tooltip of a painted label: its own (the title's "Подробнее"), or for
 // a value cell too narrow for its caption the whole caption, so that the
 // user can read every digit. Empty for none.

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace ringcoil {
 
@@ -20,10 +22,21 @@ class PictureBox::Canvas final : public QWidget {
     if (picture.isNull()) return;
     QPainter p(this);
     p.drawPixmap(0, 0, picture);
+    auto* box = static_cast<PictureBox*>(parentWidget());
+    if (box->showsFocus_ && box->hasFocus()) {
+      // The classic dotted focus rectangle just inside the frame, in the
+      // colour opposite to the page's ground.
+      QStyleOptionFocusRect focus;
+      focus.initFrom(box);
+      focus.rect = rect().adjusted(1, 1, -2, -2);
+      focus.backgroundColor = picture.toImage().pixelColor(2, 2);
+      box->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, box);
+    }
   }
 };
 
-PictureBox::PictureBox(bool sunkenFrame, QWidget* parent) : QFrame(parent), inner_(new Canvas(this)) {
+PictureBox::PictureBox(bool sunkenFrame, QWidget* parent)
+    : QFrame(parent), inner_(new Canvas(this)), showsFocus_(sunkenFrame) {
   if (sunkenFrame) {
     // The classic sunken panel, two pixels on each side.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -36,7 +49,9 @@ PictureBox::PictureBox(bool sunkenFrame, QWidget* parent) : QFrame(parent), inne
   setFocusPolicy(Qt::TabFocus);
 }
 
-QWidget* PictureBox::inner() const { return inner_; }
+QWidget* PictureBox::inner() const {
+  return inner_;
+}
 
 void PictureBox::setPicture(const QPixmap& picture) {
   inner_->picture = picture;
@@ -48,8 +63,24 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
   inner_->setGeometry(contentsRect());
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
-void PictureBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void PictureBox::focusInEvent(QFocusEvent* event) {
+  QFrame::focusInEvent(event);
+  if (showsFocus_) inner_->update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+  QFrame::focusOutEvent(event);
+  if (showsFocus_) inner_->update();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+}
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+}
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+}
 
 }  // namespace ringcoil

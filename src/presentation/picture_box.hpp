@@ -1,6 +1,7 @@
 // A picture box: an optional sunken frame around an inner area that shows a
 // picture from its top-left corner, cut off at its edges, and holds the box's
-// child elements.
+// child elements. A framed box (a help page) shows the keyboard focus; the
+// frameless animation box stays a seamless piece of the wall.
 #pragma once
 
 #include <QFrame>
@@ -21,6 +22,8 @@ class PictureBox final : public QFrame {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -28,6 +31,7 @@ class PictureBox final : public QFrame {
  private:
   class Canvas;
   Canvas* inner_;
+  bool showsFocus_;
 };
 
 }  // namespace ringcoil

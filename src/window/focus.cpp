@@ -43,21 +43,30 @@ bool inSight(const WindowState& state, Id id) {
   return true;
 }
 
-Id focusAfterOperation(const WindowState& state, Id focused, std::optional<Id> beforeHelp) {
-  if (inSight(state, focused)) return focused;
-  // Paging on, or a page opened over the focused element.
-  const bool onOrUnderPages = containerOf(focused) || state.shownOnScreen(focused);
-  if (state.shownOnScreen(Фон1) && onOrUnderPages) {
-    for (const Id control : kPageControls) {
-      if (inSight(state, control)) return control;
-    }
-  }
-  if (beforeHelp && inSight(state, *beforeHelp)) return *beforeHelp;
-  if (focused == aaa && inSight(state, aaaa)) return aaaa;
+Id enterButtonInSight(const WindowState& state) {
   for (const Id enter : kEnterButtons) {
     if (inSight(state, enter)) return enter;
   }
   return Text1;  // never hidden; not reached, as one Enter button is always shown
+}
+
+std::optional<Id> helpControlInSight(const WindowState& state) {
+  for (const Id control : kPageControls) {
+    if (inSight(state, control)) return control;
+  }
+  return std::nullopt;
+}
+
+Id focusAfterOperation(const WindowState& state, Id focused, std::optional<Id> beforeHelp) {
+  if (inSight(state, focused)) return focused;
+  // Paging on, or a page opened over the focused element.
+  const bool onOrUnderPages = containerOf(focused) || state.shownOnScreen(focused);
+  if (onOrUnderPages) {
+    if (const auto control = helpControlInSight(state)) return *control;
+  }
+  if (beforeHelp && inSight(state, *beforeHelp)) return *beforeHelp;
+  if (focused == aaa && inSight(state, aaaa)) return aaaa;
+  return enterButtonInSight(state);
 }
 
 }  // namespace ringcoil

@@ -14,6 +14,13 @@ namespace ringcoil {
 // other from the keyboard: each runs its own stage when pressed.
 bool inSight(const WindowState& state, Id id);
 
+// The Enter button of the open stage: the front-most one in sight.
+Id enterButtonInSight(const WindowState& state);
+
+// The button of the help page on top, or the author page; none while the
+// help is closed.
+std::optional<Id> helpControlInSight(const WindowState& state);
+
 // The element that takes the focus after an operation, when the one that
 // held it (`focused`) is now out of sight: where it was on a help page or
 // lies under an open one, the button of the page on top (or the author

@@ -1,6 +1,7 @@
 // What a screen reader finds through Qt's accessibility interfaces: the
 // painted labels as static texts in reading order, their changes as events,
-// and a telling name on every widget.
+// a telling name, role and action on every widget, the pages' text, and
+// nothing reported showing that a page covers.
 #include <QAccessible>
 #include <QSet>
 #include <algorithm>
@@ -72,7 +73,9 @@ TEST_F(AccessibilityTest, TheWindowReadsItsTitleTableAndHintInOrder) {
       u("KELVANO приветствует всех радиолюбителей! Наведи мышку на искомый параметр"),
   };
   EXPECT_EQ(shownTexts(), expected);
-  EXPECT_EQ(shownText(expected.front())->text(QAccessible::Description), u("Подробнее"));
+  EXPECT_EQ(shownText(expected.front())->text(QAccessible::Description),
+            u("Подробнее. Клавиша F1 открывает справку"));
+  EXPECT_TRUE(root()->text(QAccessible::Description).contains(u("Alt+N")));
 }
 
 TEST_F(AccessibilityTest, EveryLabelTheWindowCanShowIsAChild) {
@@ -102,17 +105,26 @@ TEST_F(AccessibilityTest, AfterACalculationTheValuesAndTheAnswerAreRead) {
     keys(value);
     clickWidgetAt(60, 262);
   }
+  // Each value tells its row and whether it was entered or is the answer.
   const QStringList texts = shownTexts();
-  for (const char* value : {"2000", "20", "10", "5", "133,333333333333", "Получи ответ'"}) {
+  for (const char* value :
+       {"Проницаемость: 2000 (введено)", "Наружный диаметр: 20 (введено)",
+        "Внутренний диаметр: 10 (введено)", "Высота кольца: 5 (введено)",
+        "Количество витков: 10 (введено)", "Индуктивность: 133,333333333333 (ответ)",
+        "Получи ответ'"}) {
     EXPECT_TRUE(texts.contains(u(value))) << value << "\n" << texts.join('|').toStdString();
   }
-  // The answer is labelled by the name in its row.
-  QAccessibleInterface* answer = shownText(u("133,333333333333"));
+  // The answer is labelled by the name in its row, which says what it is.
+  QAccessibleInterface* answer = shownText(u("Индуктивность: 133,333333333333 (ответ)"));
   ASSERT_NE(answer, nullptr);
   const auto labels = answer->relations(QAccessible::Label);
   ASSERT_EQ(labels.size(), 1);
   EXPECT_EQ(labels.front().first->text(QAccessible::Name), u("Индуктивность"));
+  EXPECT_EQ(labels.front().first->text(QAccessible::Description), u("Искомая величина"));
   EXPECT_FALSE(labels.front().first->state().invisible);
+  // The button that moves the dialogue on tells the hint and the answer.
+  EXPECT_EQ(of(Command6)->text(QAccessible::Description),
+            u("Получи ответ'. Индуктивность: 133,333333333333 (ответ)"));
 }
 
 // The core's changes, announced one by one as the window's sync does.
@@ -121,7 +133,7 @@ TEST_F(AccessibilityTest, ChangesOfPaintedLabelsAreAnnounced) {
   const auto announceChanges = [this] {
     std::map<Id, Events> told;
     for (const Id id : window->form().takeChanges()) {
-      if (auto events = announceLabelChange(*window, id); !events.empty()) told[id] = events;
+      if (auto events = announceChange(*window, id); !events.empty()) told[id] = events;
     }
     window->sync();
     return told;
@@ -188,6 +200,61 @@ TEST_F(AccessibilityTest, EveryWidgetHasATellingName) {
   click(aaa);  // the full reset takes the display reset's place
   EXPECT_EQ(of(aaaa)->text(QAccessible::Name), u("Полный сброс всех данных"));
   expectTellingNames("with the full reset");
+}
+
+// What the widgets are, as roles; what an open page covers is not showing;
+// the pages carry their wording; the title, the computable names and the
+// author page can be pressed.
+TEST_F(AccessibilityTest, RolesCoverageTextsAndActionsOfTheWidgetsAndPages) {
+  EXPECT_EQ(of(Picture1)->role(), QAccessible::Graphic);
+  EXPECT_EQ(of(Фон1)->role(), QAccessible::Pane);
+  EXPECT_EQ(of(Ввод)->role(), QAccessible::Button);
+  EXPECT_TRUE(of(Фон1)->state().invisible) << "closed";
+
+  moveTo(10, 10);  // a move to where the pointer already is is no move
+  moveTo(250, 210);  // over «Количество витков»: its «?» shows
+  EXPECT_FALSE(of(Q5)->state().invisible || of(Q5)->state().offscreen);
+  // The title is pressed: the help opens over the «?» and the focus goes to
+  // the page's button.
+  QAccessibleInterface* title = shownText(u("Расчет катушки на кольцевом сердечнике"));
+  ASSERT_NE(title->actionInterface(), nullptr);
+  title->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(widget(Фон1)->isVisible());
+  EXPECT_TRUE(of(Q5)->state().offscreen) << "covered by page 1";
+  EXPECT_FALSE(of(Далее)->state().offscreen);
+  EXPECT_EQ(window->focusWidget(), widget(Далее));
+  EXPECT_EQ(of(Далее)->parent(), of(Фон1)) << "the page holds its button";
+  EXPECT_EQ(of(Фон1)->childCount(), 4) << "its button and the three pages above it";
+  EXPECT_EQ(of(Фон1)->child(of(Фон1)->indexOfChild(of(Далее))), of(Далее));
+
+  of(Далее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(of(Далее)->state().offscreen) << "covered by page 2";
+  of(Далее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(widget(Фон3)->isVisible()) << "a covered button cannot be pressed";
+  of(Далеее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  of(Закрыть)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  for (Id covered : {Фон3, Фоно, Закрыть, Далеее}) {
+    EXPECT_TRUE(of(covered)->state().offscreen) << displayName(covered);
+  }
+
+  EXPECT_TRUE(of(Фон1)->text(QAccessible::Description)
+                  .startsWith(u("Ферритовые кольцевые сердечники применяют для получениявысоких "
+                                "значений добротности")));
+  EXPECT_TRUE(of(Фоно)->text(QAccessible::Description)
+                  .startsWith(u("На низкочастотных диапазонах ( 1.8-7 МГц ) для получения")));
+  EXPECT_TRUE(of(Фон3)->text(QAccessible::Description).contains(u("\n600НН: 1,2 МГц\n")));
+  EXPECT_TRUE(of(Автор)->text(QAccessible::Description).endsWith(u("KELVANO\nGood like. 73!")));
+
+  of(Автор)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(widget(Фон1)->isVisible());
+
+  // A computable name chooses its mode as hovering it and pressing its «?» do.
+  QAccessibleInterface* turns = shownText(u("Количество витков"));
+  turns->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(state().caption(Z), "1");
+  EXPECT_EQ(window->focusWidget(), widget(Ввод));
+  EXPECT_EQ(shownText(u("Количество витков"))->text(QAccessible::Description),
+            u("Искомая величина"));
 }
 
 }  // namespace

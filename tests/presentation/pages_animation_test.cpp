@@ -46,6 +46,7 @@ class PagesAndAnimation : public WindowTest {
   // `button` lies, and of the three buttons only `button` can be seen.
   void expectPageOnTop(Id box, const char* picture, std::optional<Id> button) {
     SCOPED_TRACE(picture);
+    widget(Text1)->setFocus();  // no focus mark on the page
     const QImage image = snapshot();
     const QImage page = embedded(picture);
     const QRect inner = inWindow(canvasOf(box));
@@ -66,6 +67,7 @@ class PagesAndAnimation : public WindowTest {
 };
 
 TEST_F(PagesAndAnimation, EveryStateOfTheTourShowsItsPageOnTopWithItsButton) {
+  widget(Text1)->setFocus();  // where it is when the pages close again
   const QImage closed = snapshot();
   clickAt(300, 30);  // the title
   expectPageOnTop(Фон1, "page1", Далее);
@@ -98,6 +100,7 @@ TEST(PictureBoxes, ShowThePictureFromTheInnerCornerCutOffAtRightAndBottom) {
   box->setPicture(QPixmap::fromImage(picture));
   host.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+  host.setFocus();  // the box alone would take it and show its focus mark
 
   const QImage shot = rgb(host.grab().toImage());
   ASSERT_EQ(box->inner()->geometry(), QRect(2, 2, 20, 16));
@@ -111,6 +114,29 @@ TEST(PictureBoxes, ShowThePictureFromTheInnerCornerCutOffAtRightAndBottom) {
       }
     }
   }
+}
+
+// A help page with the keyboard focus shows the dotted focus rectangle just
+// inside its frame; the animation box never shows one, as it must stay a
+// seamless piece of the wall.
+TEST_F(PagesAndAnimation, PagesShowTheFocusTheAnimationBoxDoesNot) {
+  window->form().tick();
+  window->sync();
+  // The pixels of `area` that change as the focus comes to `focused`.
+  const auto changedBy = [this](Id focused, QRect area) {
+    widget(Command1)->setFocus();
+    const QImage before = snapshot();
+    widget(focused)->setFocus();
+    const QImage after = snapshot();
+    int changed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) changed += before.pixel(x, y) != after.pixel(x, y);
+    }
+    return changed;
+  };
+  EXPECT_EQ(changedBy(Picture1, QRect(23, 23, 100, 34)), 0);
+  clickAt(300, 30);  // page 1: its inner area is 336 x 243 at (137, 68)
+  EXPECT_GT(changedBy(Фон1, QRect(137, 68, 336, 243)), 400) << "a dotted ring round the page";
 }
 
 // Records every paint event with the widget and the region it repaints.

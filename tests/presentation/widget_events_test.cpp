@@ -284,6 +284,56 @@ TEST_F(WindowTest, TooltipsOfPaintedAndRealElements) {
   EXPECT_EQ(widget(Автор)->toolTip(), QString::fromUtf8("Нажми мышку"));
 }
 
+// The keys reach what the mouse reaches: a mode, the keypad, the Enter
+// buttons, the help pages. None reaches what the mouse could not.
+TEST_F(WindowTest, KeysReachWhatTheMouseReaches) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  const auto key = [](int code, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(code), modifiers);
+  };
+  const auto type = [](const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); };
+
+  key(Qt::Key_L, Qt::AltModifier);  // the inductance mode, focus on «Ввод»
+  EXPECT_EQ(state().caption(Справка), "Набери на калькуляторе величину магнитной проницаемости кольца и нажми 'Ввод'");
+  EXPECT_TRUE(state().visible(Индукт2));
+  EXPECT_EQ(QApplication::focusWidget(), widget(Ввод));
+  key(Qt::Key_N, Qt::AltModifier);  // a mode is chosen: nothing happens
+  EXPECT_EQ(state().caption(Z), "");
+
+  // Digits and the comma (or a point) press the keypad; Enter the button.
+  for (const char* value : {"2000", "20", "10", "5", "1.5"}) {
+    type(value);
+    key(Qt::Key_Return);
+  }
+  EXPECT_EQ(state().caption(Окно5), "1,5");
+  EXPECT_EQ(state().caption(Окно6), "3");
+  EXPECT_EQ(QApplication::focusWidget(), widget(Command6));
+  EXPECT_EQ(state().KeyState, "NUMS") << "the keypad's own operation ran";
+
+  // In the display the keys are typing, and Enter starts nothing.
+  widget(Text1)->setFocus();
+  type("7.5");
+  key(Qt::Key_Return);
+  EXPECT_EQ(display()->text(), QString::fromUtf8("7.5"));
+  EXPECT_EQ(state().caption(Справка), "Получи ответ'");
+
+  // F1 opens the help with the focus on its button; Enter pages on, and on
+  // the author page closes the help, the focus back where it was.
+  key(Qt::Key_F1);
+  EXPECT_TRUE(widget(Фон1)->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), widget(Далее));
+  key(Qt::Key_L, Qt::AltModifier);  // the names lie under the page
+  EXPECT_FALSE(state().visible(Q6));
+  for (const Id next : {Далеее, Закрыть, Автор}) {
+    key(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), widget(next));
+  }
+  key(Qt::Key_Space);
+  EXPECT_FALSE(widget(Фон1)->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), widget(Text1));
+}
+
 // The real message box: modal, in Russian, naming the error; the window goes
 // on afterwards with what the user entered.
 TEST(WindowErrors, FailedCalculationShowsAMessageBoxAndGoesOn) {

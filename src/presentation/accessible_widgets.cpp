@@ -1,0 +1,165 @@
+#include "presentation/accessible_widgets.hpp"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QPushButton>
+
+#include "presentation/accessible_texts.hpp"
+#include "presentation/form_window.hpp"
+#include "presentation/picture_box.hpp"
+#include "window/focus.hpp"
+
+namespace ringcoil {
+
+namespace {
+
+using namespace el;
+
+// The buttons that move the dialogue on: pressing one changes the hint.
+bool movesDialogueOn(Id id) {
+  return id == Ввод || id == Command2 || id == Command3 || id == Command4 || id == Command5 ||
+         id == Command6 || id == aaa || id == aaaa || id == Q5 || id == Q6;
+}
+
+// An element inside a picture box belongs, for assistive tools, to the box
+// itself: the inner area that clips it is an implementation detail.
+QAccessibleInterface* parentOf(QWidget* widget) {
+  QWidget* parent = widget->parentWidget();
+  if (parent && !dynamic_cast<PictureBox*>(parent) &&
+      dynamic_cast<PictureBox*>(parent->parentWidget())) {
+    parent = parent->parentWidget();
+  }
+  return QAccessible::queryAccessibleInterface(parent);
+}
+
+// Shown, but out of sight under an open page: visible, not showing.
+void markCovered(QAccessible::State& state, const FormWindow& window, Id id) {
+  if (!state.invisible && !inSight(window.state(), id)) state.offscreen = true;
+}
+
+// QAccessibleWidget is an action interface already: these override its actions.
+class ElementButton final : public QAccessibleWidget {
+ public:
+  ElementButton(FormWindow& window, QPushButton& button, Id id)
+      : QAccessibleWidget(&button, QAccessible::Button), window_(&window), id_(id) {
+    addControllingSignal(QStringLiteral("clicked(bool)"));
+  }
+
+  QString text(QAccessible::Text t) const override {
+    const auto* button = static_cast<QPushButton*>(widget());
+    if (t == QAccessible::Name) {
+      const QString name = accessibleNameOf(id_);
+      return name.isEmpty() ? button->text() : name;
+    }
+    if (t == QAccessible::Description && window_ && movesDialogueOn(id_)) {
+      return dialogueStatus(window_->state());
+    }
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.pressed = static_cast<QPushButton*>(widget())->isDown();
+    if (window_) markCovered(s, *window_, id_);
+    return s;
+  }
+
+  QAccessibleInterface* parent() const override { return parentOf(widget()); }
+
+  QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (action == pressAction()) return {QStringLiteral("Space"), QStringLiteral("Return")};
+    return {};
+  }
+  void doAction(const QString& action) override {
+    auto* button = static_cast<QPushButton*>(widget());
+    if (action == pressAction()) {
+      // As a click: nothing happens to a button out of the user's sight.
+      if (window_ && inSight(window_->state(), id_)) button->click();
+    } else if (action == setFocusAction()) {
+      button->setFocus(Qt::OtherFocusReason);
+    }
+  }
+
+ private:
+  QPointer<FormWindow> window_;
+  Id id_;
+};
+
+class ElementBox final : public QAccessibleWidget {
+ public:
+  ElementBox(FormWindow& window, PictureBox& box, Id id)
+      : QAccessibleWidget(&box, id == Picture1 ? QAccessible::Graphic : QAccessible::Pane),
+        window_(&window),
+        id_(id) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return accessibleNameOf(id_);
+    if (t == QAccessible::Description && id_ != Picture1) return pageText(id_);
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (window_) markCovered(s, *window_, id_);
+    return s;
+  }
+
+  QAccessibleInterface* parent() const override { return parentOf(widget()); }
+
+  // The elements inside the box's inner area, front-most last as Qt lists
+  // siblings.
+  int childCount() const override { return static_cast<int>(children().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QWidget*> all = children();
+    if (index < 0 || index >= all.size()) return nullptr;
+    return QAccessible::queryAccessibleInterface(all[index]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child ? static_cast<int>(children().indexOf(child->object())) : -1;
+  }
+
+  // The author page closes the help when pressed; the other boxes only
+  // take the focus.
+  QStringList actionNames() const override {
+    if (id_ == Автор) return {pressAction(), setFocusAction()};
+    return QAccessibleWidget::actionNames();
+  }
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (id_ == Автор && action == pressAction()) {
+      return {QStringLiteral("Return"), QStringLiteral("Space"), QStringLiteral("Escape")};
+    }
+    return QAccessibleWidget::keyBindingsForAction(action);
+  }
+  void doAction(const QString& action) override {
+    if (window_ && id_ == Автор && action == pressAction()) {
+      window_->closeAuthorPage();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+
+ private:
+  QList<QWidget*> children() const {
+    QList<QWidget*> found;
+    for (QObject* child : static_cast<PictureBox*>(widget())->inner()->children()) {
+      if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow()) found.append(w);
+    }
+    return found;
+  }
+
+  QPointer<FormWindow> window_;
+  Id id_;
+};
+
+}  // namespace
+
+QAccessibleInterface* accessibleButton(FormWindow& window, QPushButton& button, Id id) {
+  return new ElementButton(window, button, id);
+}
+
+QAccessibleInterface* accessibleBox(FormWindow& window, PictureBox& box, Id id) {
+  return new ElementBox(window, box, id);
+}
+
+}  // namespace ringcoil
