@@ -15,12 +15,7 @@ for tool in Xvfb xdpyinfo xwininfo xdotool import compare convert; do
 done
 . "$here/xvfb.sh"
 
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  stop_xvfb
-}
-trap cleanup EXIT
+trap end_app_and_xvfb EXIT
 start_xvfb "$work"
 
 # A style sheet that would paint every widget red, were it read.

@@ -12,12 +12,7 @@ for tool in Xvfb xdpyinfo xwininfo xdotool import compare convert; do
 done
 
 . "$(dirname "$0")/xvfb.sh"
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  stop_xvfb
-}
-trap cleanup EXIT
+trap end_app_and_xvfb EXIT
 start_xvfb "$work"
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &

@@ -35,11 +35,10 @@ end_processes_of() {
   [ -z "$pids" ] || kill $pids 2>/dev/null || true
 }
 
-app="" homes=()
+homes=()
 cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  end_app_and_xvfb
   for home in "${homes[@]}"; do end_processes_of "$home"; done
-  stop_xvfb
 }
 trap cleanup EXIT
 start_xvfb "$work"

@@ -3,11 +3,12 @@
 # start_xvfb WORKDIR: starts Xvfb on a display it picks itself, waits until it
 # accepts clients and exports DISPLAY. An X server resets when its last client
 # leaves and turns new ones away meanwhile, so this one never resets: the
-# tests start one client after another. stop_xvfb ends it; call it from the
-# script's exit trap.
+# tests start one client after another. end_app_and_xvfb, for the script's
+# exit trap, ends the program under test ($app) and the server.
 # wait_for_window PID: prints the id of the program's window once it is
 # mapped, or fails after 20 s or as soon as the program has ended.
 xvfb_pid=""
+app=""
 readonly ringcoil_title='Штучка от KELVANO'
 
 start_xvfb() {
@@ -23,7 +24,11 @@ start_xvfb() {
   return 1
 }
 
-stop_xvfb() {
+end_app_and_xvfb() {
+  if [ -n "$app" ]; then
+    kill "$app" 2>/dev/null || true
+    app=""
+  fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
