@@ -2,7 +2,7 @@
 # Builds the Debian source and binary packages from debian/ with
 # dpkg-buildpackage, in a scratch copy of the source tree (dpkg-buildpackage
 # writes beside the tree it builds, and leaves its build folders inside it),
-# and moves them to OUT_DIR. DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES pass on
+# and moves them, with the build's log, to OUT_DIR. DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES pass on
 # (nocheck in both: no tests).
 # usage: build-deb.sh SOURCE_DIR OUT_DIR
 set -euo pipefail
@@ -20,5 +20,5 @@ git -C "$source" ls-files -z --cached --others --exclude-standard |
 (cd "$scratch/ringcoil" && dpkg-buildpackage -us -uc) >"$scratch/build.log" 2>&1 ||
   { tail -n 60 "$scratch/build.log"; echo "dpkg-buildpackage failed"; exit 1; }
 find "$scratch" -maxdepth 1 -type f \( -name '*.deb' -o -name '*.dsc' -o -name '*.tar.*' \
-  -o -name '*.changes' -o -name '*.buildinfo' \) -exec mv -t "$out" {} +
+  -o -name '*.changes' -o -name '*.buildinfo' -o -name build.log \) -exec mv -t "$out" {} +
 ls "$out"
