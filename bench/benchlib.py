@@ -15,7 +15,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parent.parent
 BUILD = Path(os.environ.get("RINGCOIL_BENCH_BUILD", ROOT / "build" / "bench"))
 PROGRAMS = {
-    "ringcoil": BUILD / "src" / "presentation" / "ringcoil",
+    "ringcoil": BUILD / "bench" / "ringcoil-bench",
     "bare-window": BUILD / "bench" / "bare-window",
     "bare-animated": BUILD / "bench" / "bare-animated",
 }

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it with apt-get as a user would, starts
-# the installed program under Xvfb, checks its window, ends it with its own
-# "Выход" button and removes the package again, together with any package the
-# installation pulled in. Needs root; exits 77 (skipped) without it, and when
-# ringcoil is already installed, so as to leave that installation alone.
-# usage: test-package.sh BUILD_DIR EXPECTED_FILES
+# Builds the Debian packages from debian/ as tools/dev package does, checks
+# them with lintian (no error, no warning), installs the program with apt-get
+# as a user would, reads its manual pages in both languages, starts it under
+# Xvfb, checks its window, ends it with its own "Выход" button and removes the
+# package again, together with any package the installation pulled in. Needs
+# root; exits 77 (skipped) without it, and when ringcoil is already installed,
+# so as to leave that installation alone.
+# usage: test-package.sh SOURCE_DIR EXPECTED_FILES
 set -euo pipefail
-build=$(realpath "$1") expected=$(realpath "$2")
+source=$(realpath "$1") expected=$(realpath "$2")
 title="Штучка от KELVANO"
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -18,7 +20,7 @@ if installed ringcoil; then
   echo "SKIP: ringcoil is installed already; it is left as it is"
   exit 77
 fi
-for tool in cpack apt-get dpkg-deb Xvfb xdotool xprop; do
+for tool in git dpkg-buildpackage lintian man apt-get dpkg-deb Xvfb xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "FAIL: missing $tool"; exit 1; }
 done
 
@@ -63,16 +65,33 @@ status=1
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# The package: exactly the installed files, its dependencies found by
-# dpkg-shlibdeps.
-(cd "$work" && timeout 300 cpack --config "$build/CPackConfig.cmake" -B "$work" >cpack.log 2>&1) ||
-  { cat "$work/cpack.log"; exit 1; }
-deb=$work/ringcoil_1.0_amd64.deb
-[ -f "$deb" ] || { echo "FAIL: cpack made no $(basename "$deb")"; ls "$work"; exit 1; }
-dpkg-deb -f "$deb" Package Version Section Depends
+# The packages, built without the tests (the test run has run them), then
+# checked by lintian: informational tags are listed, errors and warnings fail.
+DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" DEB_BUILD_PROFILES=nocheck timeout 1200 \
+  "$(dirname "$0")/build-deb.sh" "$source" "$work/debs" >"$work/build.log" 2>&1 ||
+  { cat "$work/build.log"; exit 1; }
+deb=$work/debs/ringcoil_1.0_amd64.deb
+[ -f "$deb" ] || { echo "FAIL: no $(basename "$deb")"; cat "$work/build.log"; exit 1; }
+timeout 600 lintian --display-info --pedantic --tag-display-limit 0 "$work"/debs/*.changes \
+  >"$work/lintian.log" 2>&1 || true
+grep -v 'running with root privileges' "$work/lintian.log" || true
+if grep -q '^[EW]: ' "$work/lintian.log"; then
+  echo "FAIL: lintian reports errors or warnings"
+  exit 1
+fi
+grep -q '^[A-Z]: ' "$work/lintian.log" || echo "lintian: no tags"
+
+# The program package: exactly the expected files, its dependencies found by
+# dpkg-shlibdeps, and no measurement hooks in the program.
+dpkg-deb -f "$deb" Package Version Section Maintainer Depends
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\/usr\//, "", $6); print $6 }' | LC_ALL=C sort >"$work/contents"
 diff -u "$expected" "$work/contents" || { echo "FAIL: the package holds other files"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "FAIL: no library dependencies"; exit 1; }
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/ringcoil >"$work/program"
+if grep -q RINGCOIL_BENCH "$work/program"; then
+  echo "FAIL: the program reads the benchmarks' variables"
+  exit 1
+fi
 
 we_installed=1
 "${apt[@]}" install "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
@@ -82,6 +101,20 @@ installed ringcoil || { echo "FAIL: apt-get did not install ringcoil"; exit 1; }
 entry=$(ls /usr/share/applications/*.Ringcoil.desktop)
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -f "/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || { echo "FAIL: no icon $icon"; exit 1; }
+
+# man finds both pages, and renders them without a warning.
+for language in en ru; do
+  page=$(man -L "$language" -w ringcoil)
+  case $language in
+    en) want=/usr/share/man/man1/ringcoil.1.gz name='ringcoil - toroid coil calculator' ;;
+    ru) want=/usr/share/man/ru/man1/ringcoil.1.gz name='ringcoil - расчёт катушки' ;;
+  esac
+  [ "$page" = "$want" ] || { echo "FAIL: man -L $language finds '$page', not $want"; exit 1; }
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -L "$language" -E UTF-8 ringcoil >"$work/man.txt" 2>"$work/man.err"
+  [ ! -s "$work/man.err" ] || { echo "FAIL: man warns of $page:"; cat "$work/man.err"; exit 1; }
+  grep -qF "$name" "$work/man.txt" || { echo "FAIL: $page has no '$name'"; exit 1; }
+  echo "man -L $language ringcoil: $page, $(wc -l <"$work/man.txt") lines"
+done
 
 # Xvfb picks a free display itself and writes its number once it accepts
 # clients.
@@ -116,5 +149,5 @@ wait "$app" && code=0 || code=$?
 app=""
 [ $code -eq 0 ] || { echo "FAIL: the program ended with $code"; cat "$work/program.log"; exit 1; }
 
-echo "package OK: installed, started, titled '$title', ended"
+echo "package OK: lintian-clean, installed, manual pages read, started, titled '$title', ended"
 status=0

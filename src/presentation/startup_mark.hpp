@@ -1,5 +1,5 @@
-// Measurement hooks for the benchmarks in bench/, shared by ringcoil and the
-// bare Qt programs it is compared with. Each hook is off unless its
+// Measurement hooks for the benchmarks in bench/, shared by ringcoil-bench
+// (ringcoil with the hooks) and the bare Qt programs it is compared with. Each hook is off unless its
 // environment variable is set; with none set nothing is installed.
 //
 //   RINGCOIL_BENCH_MARK=1     at the window's first frame, print to stderr

@@ -9,31 +9,17 @@
 set -euo pipefail
 program=$1 snapshot=$2 steps=$3 work=$4
 mkdir -p "$work"
-for tool in Xvfb xdotool import compare convert; do
+for tool in Xvfb xdpyinfo xwininfo xdotool import compare convert; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 
-# Xvfb picks a free display itself and tells its number.
-: >"$work/display"
-Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp 9>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-display=":$(head -n 1 "$work/display")"
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/xvfb.sh"
+trap end_app_and_xvfb EXIT
+start_xvfb "$work"
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 app=$!
-window=$(timeout 20 xdotool search --sync --name '^Штучка от KELVANO$' | head -n 1)
-[ -n "$window" ] || { echo "the window did not appear"; exit 1; }
+window=$(wait_for_window "$app") || { echo "the window did not appear"; cat "$work/program.log"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$WIDTH" = 485 ] && [ "$HEIGHT" = 325 ] || { echo "client area is not 485x325"; exit 1; }
