@@ -48,7 +48,8 @@ QString paintedLabelName(const WindowState& state, Id id) {
   const QString shown = shownCaption(state, id);
   const TableRow* row = rowOfValue(id);
   if (!row) return shown;
-  QString name = qText(state.caption(row->plainName)) + QStringLiteral(": ") + shown;
+  QString name = qText(state.caption(row->plainName)) + QStringLiteral(": ") +
+                 (shown.isEmpty() ? QStringLiteral("пусто") : shown);
   if (state.visible(row->answerName)) {
     name += QStringLiteral(" (ответ)");
   } else if (state.visible(row->inputName)) {

@@ -15,7 +15,8 @@ QString accessibleNameOf(Id id);
 
 // The name of a painted label: its caption as shown (μ and ω in the unit
 // column); for a value cell its row, its whole value and whether the value
-// was entered or is the answer: "Индуктивность: 133,333333333333 (ответ)".
+// was entered or is the answer: "Индуктивность: 133,333333333333 (ответ)",
+// "Проницаемость: пусто (введено)".
 QString paintedLabelName(const WindowState& state, Id id);
 
 // What a painted label means beyond its caption: the title's tooltip and

@@ -18,22 +18,7 @@ for tool in Xvfb xdpyinfo xwininfo xdotool dbus-launch dbus-daemon dbus-send gdb
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 . "$here/xvfb.sh"
-
-# processes_of HOME: the processes started with that HOME, zombies aside.
-processes_of() {
-  local environ pid
-  for environ in /proc/[0-9]*/environ; do
-    pid=${environ#/proc/}
-    pid=${pid%/environ}
-    { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "HOME=$1" && echo "$pid"
-  done
-  return 0
-}
-end_processes_of() {
-  local pids
-  pids=$(processes_of "$1")
-  [ -z "$pids" ] || kill $pids 2>/dev/null || true
-}
+. "$here/session_bus.sh"
 
 homes=()
 cleanup() {
@@ -88,20 +73,9 @@ echo "without a session bus: nothing left running, nothing written"
 # 2. A session bus, with screen readers asked for (as a desktop's
 # accessibility setting does), started with the run's HOME so that the test
 # ends it and everything it starts.
-bus_home=$work/bus-home
-mkdir -m 700 "$bus_home" "$work/bus-runtime"
-homes+=("$bus_home")
-HOME=$bus_home XDG_RUNTIME_DIR=$work/bus-runtime \
-  dbus-daemon --session --fork --print-address=3 3>"$work/bus-address" 2>"$work/bus.log"
-bus=$(head -n 1 "$work/bus-address")
-[ -n "$bus" ] || { echo "no session bus"; cat "$work/bus.log"; exit 1; }
-export DBUS_SESSION_BUS_ADDRESS=$bus
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-  org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
-  >/dev/null
-a11y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | xargs)
-[ -n "$a11y" ] || { echo "no accessibility bus"; exit 1; }
-unset DBUS_SESSION_BUS_ADDRESS
+start_session_bus "$work"
+homes+=("$session_bus_home")
+bus=$session_bus a11y=$accessibility_bus
 
 run with-bus DBUS_SESSION_BUS_ADDRESS="$bus"
 # The root object each client of the accessibility bus shows; the program's
