@@ -7,9 +7,8 @@
 namespace ringcoil {
 
 void registerBundledFonts() {
-  for (const char* file : {":/fonts/LiberationSans-Bold.ttf", ":/fonts/LiberationSans-BoldItalic.ttf",
-                           ":/fonts/LiberationSerif-Bold.ttf", ":/fonts/LiberationSerif-BoldItalic.ttf",
-                           ":/fonts/DejaVuSans-Bold.ttf"}) {
+  for (const char* file : {":/fonts/sans-bold.ttf", ":/fonts/sans-bolditalic.ttf", ":/fonts/serif-bold.ttf",
+                           ":/fonts/serif-bolditalic.ttf", ":/fonts/heavy.ttf"}) {
     // Stored uncompressed, so the font database reads the embedded bytes in
     // place instead of keeping a copy of each file.
     const QResource font(QString::fromLatin1(file));
@@ -20,12 +19,14 @@ void registerBundledFonts() {
 
 namespace {
 
+// The faces are made from Liberation Sans, Liberation Serif and DejaVu Sans
+// at build time, under names of their own (see tools/fontsubset).
 QString bundledFamily(std::string_view face) {
   if (face == "Times New Roman" || face == "MS Serif" || face == "Symbol") {
-    return QStringLiteral("Liberation Serif");
+    return QStringLiteral("Ringcoil Serif");
   }
-  if (face == "Arial Black") return QStringLiteral("DejaVu Sans");
-  return QStringLiteral("Liberation Sans");  // "MS Sans Serif", "System"
+  if (face == "Arial Black") return QStringLiteral("Ringcoil Heavy");
+  return QStringLiteral("Ringcoil Sans");  // "MS Sans Serif", "System"
 }
 
 }  // namespace
