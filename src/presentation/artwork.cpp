@@ -9,43 +9,57 @@ namespace ringcoil {
 
 namespace {
 
-// The pictures are embedded uncompressed as raw pixels behind a 12-byte
-// header ("RCPX" opaque or "RCPA" with transparency, then width and height,
-// little-endian), made at build time from the PNG files by tools/rawpix.
+// The pictures are embedded as raw pixels behind a 12-byte header ("RCPX"
+// opaque or "RCPA" with transparency, then width and height, little-endian),
+// made at build time from the PNG files by tools/rawpix. Those shown at start
+// are stored uncompressed; the help pages are compressed.
 struct RawPicture {
   const uchar* pixels;  // width × height little-endian 0xAARRGGBB words
   int width;
   int height;
   QImage::Format format;
+  QByteArray unpacked;  // holds the pixels of a compressed picture
 };
 
 std::optional<RawPicture> rawPicture(const QString& name) {
   const QResource resource(QStringLiteral(":/pictures/%1.rgb32").arg(name));
-  constexpr qint64 kHeader = 12;
+  if (!resource.isValid()) return {};
+  RawPicture raw{};
+  QByteArrayView data;
+  if (resource.compressionAlgorithm() == QResource::NoCompression) {
+    data = QByteArrayView(resource.data(), resource.size());
+  } else {
+    raw.unpacked = resource.uncompressedData();
+    data = raw.unpacked;
+  }
+  constexpr qsizetype kHeader = 12;
   constexpr quint32 kLargest = 4096;
-  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < kHeader) return {};
-  const auto* data = reinterpret_cast<const char*>(resource.data());
-  const QByteArrayView tag(data, 4);
+  if (data.size() < kHeader) return {};
+  const QByteArrayView tag = data.first(4);
   if (tag != "RCPX" && tag != "RCPA") return {};
-  const quint32 width = qFromLittleEndian<quint32>(data + 4);
-  const quint32 height = qFromLittleEndian<quint32>(data + 8);
+  const quint32 width = qFromLittleEndian<quint32>(data.data() + 4);
+  const quint32 height = qFromLittleEndian<quint32>(data.data() + 8);
   if (width == 0 || height == 0 || width > kLargest || height > kLargest ||
-      resource.size() != kHeader + qint64(width) * height * 4) {
+      data.size() != kHeader + qsizetype(width) * height * 4) {
     return {};
   }
-  return RawPicture{reinterpret_cast<const uchar*>(data + kHeader), static_cast<int>(width),
-                    static_cast<int>(height), tag == "RCPX" ? QImage::Format_RGB32 : QImage::Format_ARGB32};
+  raw.pixels = reinterpret_cast<const uchar*>(data.data() + kHeader);
+  raw.width = static_cast<int>(width);
+  raw.height = static_cast<int>(height);
+  raw.format = tag == "RCPX" ? QImage::Format_RGB32 : QImage::Format_ARGB32;
+  return raw;
 }
 
-// `height` rows of the picture from `firstRow` on. On a little-endian machine
-// the embedded words are already those of a 32-bit image, which is then made
-// over the embedded bytes themselves: nothing is decoded or copied, and the
-// picture costs nothing until it is drawn. The image is read-only; the bytes
-// live as long as the program.
+// `height` rows of the picture from `firstRow` on. Stored uncompressed on a
+// little-endian machine, the embedded words are already those of a 32-bit
+// image, which is then made over the embedded bytes themselves: nothing is
+// decoded or copied, and the picture costs nothing until it is drawn. The
+// image is read-only; the bytes live as long as the program. Otherwise the
+// pixels are copied into an image of their own.
 QImage rows(const RawPicture& raw, int firstRow, int height) {
   const qsizetype rowBytes = qsizetype(raw.width) * 4;
   const uchar* pixels = raw.pixels + firstRow * rowBytes;
-  if (QSysInfo::ByteOrder == QSysInfo::LittleEndian &&
+  if (raw.unpacked.isNull() && QSysInfo::ByteOrder == QSysInfo::LittleEndian &&
       reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0) {
     return QImage(pixels, raw.width, height, rowBytes, raw.format);
   }
@@ -65,6 +79,20 @@ QCursor embeddedCursor(const QString& name, int hotX, int hotY) {
 
 }  // namespace
 
+struct DeferredPicture::State {
+  QString name;
+  std::optional<QPixmap> pixmap;
+};
+
+DeferredPicture::DeferredPicture(QString name) : state_(std::make_shared<State>(State{std::move(name), {}})) {}
+
+const QPixmap& DeferredPicture::pixmap() const {
+  static const QPixmap none;
+  if (!state_) return none;
+  if (!state_->pixmap) state_->pixmap = QPixmap::fromImage(embeddedPicture(state_->name));
+  return *state_->pixmap;
+}
+
 QImage embeddedPicture(const QString& name) {
   const auto raw = rawPicture(name);
   return raw ? rows(*raw, 0, raw->height) : QImage();
@@ -82,10 +110,10 @@ Artwork Artwork::load() {
       a.frames[static_cast<std::size_t>(i)] = QPixmap::fromImage(rows(*strip, i * kFrameHeight, kFrameHeight));
     }
   }
-  a.page1 = embeddedPixmap(QStringLiteral("page1"));
-  a.page2 = embeddedPixmap(QStringLiteral("page2"));
-  a.page3 = embeddedPixmap(QStringLiteral("page3"));
-  a.author = embeddedPixmap(QStringLiteral("author"));
+  a.page1 = DeferredPicture(QStringLiteral("page1"));
+  a.page2 = DeferredPicture(QStringLiteral("page2"));
+  a.page3 = DeferredPicture(QStringLiteral("page3"));
+  a.author = DeferredPicture(QStringLiteral("author"));
   // The title bar and the task switcher need no more than 64 pixels, even at
   // twice the density; the larger sizes are installed for the desktop's menu.
   for (int size : {16, 24, 32, 48, 64}) {

@@ -9,6 +9,7 @@ class PictureBox::Canvas final : public QWidget {
  public:
   using QWidget::QWidget;
   QPixmap picture;
+  DeferredPicture deferred;  // drawn instead of `picture` when set
 
  protected:
   // The box takes its own mouse events; none go on to the window beneath.
@@ -17,9 +18,10 @@ class PictureBox::Canvas final : public QWidget {
   void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
 
   void paintEvent(QPaintEvent*) override {
-    if (picture.isNull()) return;
+    const QPixmap& shown = deferred.isNull() ? picture : deferred.pixmap();
+    if (shown.isNull()) return;
     QPainter p(this);
-    p.drawPixmap(0, 0, picture);
+    p.drawPixmap(0, 0, shown);
   }
 };
 
@@ -40,6 +42,13 @@ QWidget* PictureBox::inner() const { return inner_; }
 
 void PictureBox::setPicture(const QPixmap& picture) {
   inner_->picture = picture;
+  inner_->deferred = DeferredPicture();
+  inner_->update();
+}
+
+void PictureBox::setPicture(const DeferredPicture& picture) {
+  inner_->picture = QPixmap();
+  inner_->deferred = picture;
   inner_->update();
 }
 
