@@ -128,6 +128,28 @@ def alternating(programs, runs):
         yield from (programs if i % 2 == 0 else list(reversed(programs)))
 
 
+def pair_ratios(values, a, b):
+    """The ratio of program a's figure to program b's in each round of the
+    alternating runs (the lists hold one value per round, in order)."""
+    return [x / y for x, y in zip(values[a], values[b]) if y]
+
+
+def median(values):
+    return statistics.median(values)
+
+
+def goal(figure, measured, target, met):
+    """Prints a figure against its goal; run-all collects these lines (the
+    file RINGCOIL_BENCH_GOALS names) and prints them together at the end."""
+    line = f"{figure}: {measured}; goal {target}: {'met' if met else 'NOT MET'}"
+    print(f"  goal  {line}")
+    path = os.environ.get("RINGCOIL_BENCH_GOALS")
+    if path:
+        with open(path, "a", encoding="utf-8") as out:
+            out.write(line + "\n")
+    sys.stdout.flush()
+
+
 def report(title, rows, programs):
     """rows: (platform, figure, {program: [values]}); prints medians and the
     ratio of the first program to the second."""

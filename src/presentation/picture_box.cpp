@@ -11,6 +11,7 @@ class PictureBox::Canvas final : public QWidget {
  public:
   using QWidget::QWidget;
   QPixmap picture;
+  DeferredPicture deferred;  // drawn instead of `picture` when set
 
  protected:
   // The box takes its own mouse events; none go on to the window beneath.
@@ -19,9 +20,10 @@ class PictureBox::Canvas final : public QWidget {
   void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
 
   void paintEvent(QPaintEvent*) override {
-    if (picture.isNull()) return;
+    const QPixmap& shown = deferred.isNull() ? picture : deferred.pixmap();
+    if (shown.isNull()) return;
     QPainter p(this);
-    p.drawPixmap(0, 0, picture);
+    p.drawPixmap(0, 0, shown);
     auto* box = static_cast<PictureBox*>(parentWidget());
     if (box->showsFocus_ && box->hasFocus()) {
       // The classic dotted focus rectangle just inside the frame, in the
@@ -29,7 +31,7 @@ class PictureBox::Canvas final : public QWidget {
       QStyleOptionFocusRect focus;
       focus.initFrom(box);
       focus.rect = rect().adjusted(1, 1, -2, -2);
-      focus.backgroundColor = picture.toImage().pixelColor(2, 2);
+      focus.backgroundColor = shown.toImage().pixelColor(2, 2);
       box->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, box);
     }
   }
@@ -55,6 +57,13 @@ QWidget* PictureBox::inner() const {
 
 void PictureBox::setPicture(const QPixmap& picture) {
   inner_->picture = picture;
+  inner_->deferred = DeferredPicture();
+  inner_->update();
+}
+
+void PictureBox::setPicture(const DeferredPicture& picture) {
+  inner_->picture = QPixmap();
+  inner_->deferred = picture;
   inner_->update();
 }
 

@@ -7,6 +7,8 @@
 #include <QFrame>
 #include <QPixmap>
 
+#include "presentation/artwork.hpp"
+
 namespace ringcoil {
 
 class PictureBox final : public QFrame {
@@ -19,6 +21,8 @@ class PictureBox final : public QFrame {
   // Shows `picture` (not copied: pixmaps share their pixels) and repaints
   // only the inner area.
   void setPicture(const QPixmap& picture);
+  // Shows a picture that is unpacked when the box is first drawn.
+  void setPicture(const DeferredPicture& picture);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
