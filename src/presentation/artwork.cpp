@@ -71,7 +71,9 @@ QImage rows(const RawPicture& raw, int firstRow, int height) {
   return image;
 }
 
-QPixmap embeddedPixmap(const QString& name) { return QPixmap::fromImage(embeddedPicture(name)); }
+QPixmap embeddedPixmap(const QString& name) {
+  return QPixmap::fromImage(embeddedPicture(name));
+}
 
 QCursor embeddedCursor(const QString& name, int hotX, int hotY) {
   return QCursor(embeddedPixmap(name), hotX, hotY);
@@ -84,12 +86,13 @@ struct DeferredPicture::State {
   std::optional<QPixmap> pixmap;
 };
 
-DeferredPicture::DeferredPicture(QString name) : state_(std::make_shared<State>(State{std::move(name), {}})) {}
+DeferredPicture::DeferredPicture(QString name)
+    : state_(std::make_shared<State>(State{std::move(name), {}})) {}
 
 const QPixmap& DeferredPicture::pixmap() const {
   static const QPixmap none;
   if (!state_) return none;
-  if (!state_->pixmap) state_->pixmap = QPixmap::fromImage(embeddedPicture(state_->name));
+  if (!state_->pixmap) state_->pixmap = embeddedPixmap(state_->name);
   return *state_->pixmap;
 }
 
@@ -107,7 +110,8 @@ Artwork Artwork::load() {
   if (const auto strip = rawPicture(QStringLiteral("frames"));
       strip && strip->width == kFrameWidth && strip->height == kFrameCount * kFrameHeight) {
     for (int i = 0; i < kFrameCount; ++i) {
-      a.frames[static_cast<std::size_t>(i)] = QPixmap::fromImage(rows(*strip, i * kFrameHeight, kFrameHeight));
+      a.frames[static_cast<std::size_t>(i)] =
+          QPixmap::fromImage(rows(*strip, i * kFrameHeight, kFrameHeight));
     }
   }
   a.page1 = DeferredPicture(QStringLiteral("page1"));
@@ -127,10 +131,14 @@ Artwork Artwork::load() {
 
 QCursor Artwork::cursorFor(Pointer pointer) const {
   switch (pointer) {
-    case Pointer::Help: return helpPointer;
-    case Pointer::RedArrow: return redArrowPointer;
-    case Pointer::Icon: return iconPointer;
-    case Pointer::Standard: break;
+    case Pointer::Help:
+      return helpPointer;
+    case Pointer::RedArrow:
+      return redArrowPointer;
+    case Pointer::Icon:
+      return iconPointer;
+    case Pointer::Standard:
+      break;
   }
   return QCursor(Qt::ArrowCursor);
 }

@@ -25,16 +25,18 @@ namespace {
 void useOwnFontConfiguration() {
   if (qEnvironmentVariableIsSet("FONTCONFIG_FILE")) return;
   const auto include = [](const QString& file, const char* prefix = nullptr) {
-    return QByteArray("<include ignore_missing=\"yes\"") + (prefix ? QByteArray(" prefix=\"") + prefix + '"' : "") +
-           '>' + file.toHtmlEscaped().toUtf8() + "</include>";
+    return QByteArray("<include ignore_missing=\"yes\"") +
+           (prefix ? QByteArray(" prefix=\"") + prefix + '"' : "") + '>' +
+           file.toHtmlEscaped().toUtf8() + "</include>";
   };
   QByteArray xml = "<?xml version=\"1.0\"?><fontconfig>";
   const QDir confD(QStringLiteral("/etc/fonts/conf.d"));
   for (const QString& name : confD.entryList(QDir::Files, QDir::Name)) {
     // 10-*.conf to 29-*.conf, picked by hand: a name filter would load the
     // regular expression engine for this alone.
-    const bool rendering = name.size() > 3 && (name[0] == u'1' || name[0] == u'2') && name[1].isDigit() &&
-                           name[2] == u'-' && name.endsWith(QLatin1String(".conf"));
+    const bool rendering = name.size() > 3 && (name[0] == u'1' || name[0] == u'2') &&
+                           name[1].isDigit() && name[2] == u'-' &&
+                           name.endsWith(QLatin1String(".conf"));
     if (rendering) xml += include(confD.filePath(name));
   }
   xml += include(QStringLiteral("fontconfig/conf.d"), "xdg");
@@ -42,12 +44,14 @@ void useOwnFontConfiguration() {
   xml += include(QStringLiteral("/etc/fonts/local.conf"));
   // Where the machine says nothing: Debian's own defaults, grayscale
   // antialiasing and slight hinting.
-  xml += "<match target=\"pattern\"><edit name=\"antialias\" mode=\"append\"><bool>true</bool></edit>"
-         "<edit name=\"hintstyle\" mode=\"append\"><const>hintslight</const></edit></match>";
+  xml +=
+      "<match target=\"pattern\"><edit name=\"antialias\" mode=\"append\"><bool>true</bool></edit>"
+      "<edit name=\"hintstyle\" mode=\"append\"><const>hintslight</const></edit></match>";
   xml += "</fontconfig>";
   FcConfig* config = FcConfigCreate();
   if (!config) return;
-  if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.constData()), FcTrue)) {
+  if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.constData()),
+                                     FcTrue)) {
     FcConfigSetCurrent(config);  // holds its own reference; Qt releases it at exit
   }
   FcConfigDestroy(config);
@@ -57,8 +61,9 @@ void useOwnFontConfiguration() {
 
 void registerBundledFonts() {
   useOwnFontConfiguration();
-  for (const char* file : {":/fonts/sans-bold.ttf", ":/fonts/sans-bolditalic.ttf", ":/fonts/serif-bold.ttf",
-                           ":/fonts/serif-bolditalic.ttf", ":/fonts/heavy.ttf"}) {
+  for (const char* file :
+       {":/fonts/sans-bold.ttf", ":/fonts/sans-bolditalic.ttf", ":/fonts/serif-bold.ttf",
+        ":/fonts/serif-bolditalic.ttf", ":/fonts/heavy.ttf"}) {
     // Stored uncompressed, so the font database reads the embedded bytes in
     // place instead of keeping a copy of each file.
     const QResource font(QString::fromLatin1(file));

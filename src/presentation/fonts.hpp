@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QString>
 
-#include "window/element_types.hpp"
+#include "window/elements.hpp"
 
 namespace ringcoil {
 
@@ -16,6 +16,11 @@ void registerBundledFonts();
 // 96 dots-per-inch screen, set in pixels so that the layout does not move
 // with the screen's resolution.
 QFont fontFor(const FontDef& def);
+
+// The font an element is drawn in: its own, or the window's.
+inline const FontDef& fontOf(const ElementDef& d) {
+  return d.font ? *d.font : kForm.font;
+}
 
 // A caption of the core (UTF-8) as Qt text.
 QString qText(std::string_view text);

@@ -35,10 +35,6 @@ QRect geometryOf(Id id) {
   return QRect(r.x, r.y, r.width, r.height);
 }
 
-const FontDef& fontOf(const ElementDef& d) {
-  return d.font ? *d.font : kForm.font;
-}
-
 constexpr const char* kElementProperty = "ringcoil.element";
 
 }  // namespace
@@ -173,13 +169,19 @@ void FormWindow::sync() {
   QWidget* const focusedBefore = focusWidget();
   bool surfaceChanged = false;
   bool hintChanged = false;
+  bool widgetShownOrHidden = false;
   std::vector<Id> hidden;
   for (const Id id : form_.takeChanges()) {
-    if (!widgetFor(id)) {
+    QWidget* widget = widgetFor(id);
+    if (!widget) {
       surfaceChanged = true;
       hintChanged = hintChanged || id == el::Справка;
       announceChange(*this, id);
-    } else if (form_.state().visible(id)) {
+      continue;
+    }
+    const bool visible = form_.state().visible(id);
+    widgetShownOrHidden = widgetShownOrHidden || widget->isHidden() == visible;
+    if (visible) {
       syncElement(id);
     } else {
       hidden.push_back(id);
@@ -187,8 +189,9 @@ void FormWindow::sync() {
   }
   // What is shown is in place before the focus moves, and the focus leaves
   // what is hidden before it goes, so that it never passes through a third
-  // element on its way.
-  keepFocusInSight(helpWasOpen);
+  // element on its way. Only a widget shown or hidden can take the focused
+  // one out of sight: an animation tick, a caption or a typed text cannot.
+  if (widgetShownOrHidden) keepFocusInSight(helpWasOpen);
   for (const Id id : hidden) syncElement(id);
   if (surfaceChanged) update();
   // Where the focus moved, the screen reader reads the new element with the
@@ -398,9 +401,8 @@ bool FormWindow::focusNextPrevChild(bool next) {
   QWidget* candidate = from;
   do {
     candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
-    const QVariant element = candidate->property(kElementProperty);
-    if (element.isValid() && (candidate->focusPolicy() & Qt::TabFocus) &&
-        inSight(form_.state(), static_cast<Id>(element.toInt()))) {
+    const std::optional<Id> element = elementOf(candidate);
+    if (element && (candidate->focusPolicy() & Qt::TabFocus) && inSight(form_.state(), *element)) {
       candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
       return true;
     }

@@ -10,14 +10,14 @@
 
 namespace ringcoil {
 
+QString shownCaption(const WindowState& state, Id id) {
+  return displayText(state.caption(id), fontOf(def(id)).charset);
+}
+
 namespace {
 
 QColor toQColor(Rgb c) {
   return QColor(c.r, c.g, c.b);
-}
-
-const FontDef& fontOf(const ElementDef& d) {
-  return d.font ? *d.font : kForm.font;
 }
 
 QRect toQRect(PixelRect r) {
@@ -56,7 +56,7 @@ void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& stat
   const int flags = horizontalAlignment(d) | Qt::AlignTop | Qt::TextSingleLine;
   if (d.autoSize && !d.wordWrap) {
     // An auto-sizing label has grown to fit its caption on one line.
-    const QString text = visiblePart(displayText(state.caption(id), fontOf(d).charset));
+    const QString text = visiblePart(shownCaption(state, id));
     p.drawText(labelPaintRect(id, text), flags, text);
     return;
   }
@@ -64,7 +64,7 @@ void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& stat
   // cuts off what does not fit.
   const QString text = rowOfValue(id)
                            ? visiblePart(shownValue(state.caption(id), metrics, textRect.width()))
-                           : visiblePart(displayText(state.caption(id), fontOf(d).charset));
+                           : visiblePart(shownCaption(state, id));
   p.save();
   p.setClipRect(textRect);
   QRect lineRect(textRect.left(), textRect.top(), textRect.width(), metrics.lineSpacing());
@@ -77,10 +77,6 @@ void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& stat
 }
 
 }  // namespace
-
-QString shownCaption(const WindowState& state, Id id) {
-  return displayText(state.caption(id), fontOf(def(id)).charset);
-}
 
 QString labelToolTip(const WindowState& state, Id id) {
   const ElementDef& d = def(id);

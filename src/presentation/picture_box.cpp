@@ -31,7 +31,7 @@ class PictureBox::Canvas final : public QWidget {
       QStyleOptionFocusRect focus;
       focus.initFrom(box);
       focus.rect = rect().adjusted(1, 1, -2, -2);
-      focus.backgroundColor = shown.toImage().pixelColor(2, 2);
+      focus.backgroundColor = shown.copy(2, 2, 1, 1).toImage().pixelColor(0, 0);
       box->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, box);
     }
   }

@@ -17,8 +17,6 @@
 namespace ringcoil {
 namespace {
 
-const FontDef& fontOf(const ElementDef& d) { return d.font ? *d.font : kForm.font; }
-
 // Characters of a text the font has no glyph for.
 QString missing(const QFont& font, const QString& text) {
   const QFontMetrics metrics(font);
@@ -41,7 +39,8 @@ TEST(BundledFaces, StandInForEveryElementFontExactly) {
     SCOPED_TRACE(std::string(d.name) + " in " + std::string(def.face));
     const QFontInfo info(fontFor(def));
     EXPECT_TRUE(info.exactMatch());
-    EXPECT_TRUE(info.family().startsWith(QStringLiteral("Ringcoil "))) << info.family().toStdString();
+    EXPECT_TRUE(info.family().startsWith(QStringLiteral("Ringcoil ")))
+        << info.family().toStdString();
     EXPECT_EQ(info.bold(), def.weight >= 700);
     EXPECT_EQ(info.italic(), def.italic);
   }
@@ -51,12 +50,14 @@ TEST(BundledFaces, StandInForEveryElementFontExactly) {
 // look cannot depend on the fonts installed on the machine.
 TEST(BundledFaces, AreTheOnlyFontsKnown) {
   // Qt lists fontconfig's generic names alongside, without faces of their own.
-  const QStringList generic{QStringLiteral("Monospace"), QStringLiteral("Sans Serif"), QStringLiteral("Serif")};
+  const QStringList generic{QStringLiteral("Monospace"), QStringLiteral("Sans Serif"),
+                            QStringLiteral("Serif")};
   QStringList families = QFontDatabase::families();
   families.removeIf([&](const QString& f) { return generic.contains(f); });
   families.sort();
-  EXPECT_EQ(families, (QStringList{QStringLiteral("Ringcoil Heavy"), QStringLiteral("Ringcoil Sans"),
-                                   QStringLiteral("Ringcoil Serif")}));
+  EXPECT_EQ(families,
+            (QStringList{QStringLiteral("Ringcoil Heavy"), QStringLiteral("Ringcoil Sans"),
+                         QStringLiteral("Ringcoil Serif")}));
 }
 
 TEST(BundledFaces, HaveEveryCharacterOfTheWindowsTexts) {
@@ -67,15 +68,15 @@ TEST(BundledFaces, HaveEveryCharacterOfTheWindowsTexts) {
     EXPECT_EQ(missing(QGuiApplication::font(), qText(d.tooltip)), QString());
   }
   EXPECT_EQ(missing(QGuiApplication::font(), qText(kForm.caption)), QString());
-  for (const ErrorCode code : {ErrorCode::TypeMismatch, ErrorCode::Overflow, ErrorCode::DivisionByZero,
-                               ErrorCode::InvalidCall}) {
+  for (const ErrorCode code : {ErrorCode::TypeMismatch, ErrorCode::Overflow,
+                               ErrorCode::DivisionByZero, ErrorCode::InvalidCall}) {
     EXPECT_EQ(missing(QGuiApplication::font(), qText(errorMessage(code))), QString());
   }
   // The hints and any text the window may come to show: Russian, Latin and
   // the symbol face's Greek letters, in every face.
   const QString alphabets = range(U'!', U'~') + range(U'А', U'я') + QStringLiteral("ЁёμωΩ«»—…№");
-  for (const FontDef& def : {fonts::kWindow, fonts::kHint, fonts::kSymbol, fonts::kSymbolItalic, fonts::kQuestion,
-                             fonts::kDisplay, fonts::kKey, fonts::kCommaKey}) {
+  for (const FontDef& def : {fonts::kWindow, fonts::kHint, fonts::kSymbol, fonts::kSymbolItalic,
+                             fonts::kQuestion, fonts::kDisplay, fonts::kKey, fonts::kCommaKey}) {
     SCOPED_TRACE(std::string(def.face));
     EXPECT_EQ(missing(fontFor(def), alphabets), QString());
   }
@@ -88,10 +89,12 @@ TEST(BundledFaces, ShowWhatAUserTypesAsTheOriginalFontsDo) {
   const struct {
     FontDef def;
     const char* original;
-  } faces[] = {{fonts::kDisplay, "LiberationSerif-Bold.ttf"}, {fonts::kValue, "LiberationSans-BoldItalic.ttf"}};
+  } faces[] = {{fonts::kDisplay, "LiberationSerif-Bold.ttf"},
+               {fonts::kValue, "LiberationSans-BoldItalic.ttf"}};
   for (const auto& face : faces) {
     SCOPED_TRACE(face.original);
-    const QRawFont original(QStringLiteral(RINGCOIL_FONT_DIR "/%1").arg(QLatin1String(face.original)), 20);
+    const QRawFont original(
+        QStringLiteral(RINGCOIL_FONT_DIR "/%1").arg(QLatin1String(face.original)), 20);
     ASSERT_TRUE(original.isValid());
     QString characters;
     for (char32_t c = U' '; c <= 0x1ffff; ++c) {
