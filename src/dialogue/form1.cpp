@@ -26,13 +26,16 @@ void Form1::typeText(std::string_view text) {
 
 // A failed calculation ends the operation that called it: nothing after the
 // failing step runs. The user is told, and the window goes on as the failure
-// left it, so that everything entered so far stays.
+// left it, so that everything entered so far stays. A completed step is put
+// in words for a listener.
 void Form1::perform(Operation op, int index) {
   try {
     run(op, index);
   } catch (const RuntimeError& error) {
     host_.showError(error.code);
+    return;
   }
+  if (isAnnounced(op)) announcement_.append(announce(op, w_));
 }
 
 void Form1::run(Operation op, int index) {

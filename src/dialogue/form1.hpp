@@ -5,8 +5,10 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "dialogue/announcement.hpp"
 #include "dialogue/host.hpp"
 #include "window/routing.hpp"
 #include "window/window_state.hpp"
@@ -22,6 +24,8 @@ class Form1 {
   const WindowState& state() const { return w_; }
   // Elements changed since the last call (see WindowState::takeChanges).
   std::vector<Id> takeChanges() { return w_.takeChanges(); }
+  // What the steps completed since the last call did, for a listener.
+  Announcement takeAnnouncement() { return std::exchange(announcement_, {}); }
   // Whether "Выход" has ended the program; later events are ignored.
   bool ended() const { return ended_; }
 
@@ -90,6 +94,7 @@ class Form1 {
   Host& host_;
   WindowState w_;
   bool ended_ = false;
+  Announcement announcement_;
 };
 
 }  // namespace ringcoil

@@ -12,6 +12,7 @@
 #include "presentation/form_window.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/speech.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {
@@ -104,11 +105,8 @@ class PaintedLabel final : public QAccessibleInterface, public QAccessibleAction
     return nullptr;
   }
   QStringList actionNames() const override { return {pressAction()}; }
-  QStringList keyBindingsForAction(const QString& action) const override {
-    if (action != pressAction()) return {};
-    if (id_ == Глава) return {QStringLiteral("F1")};
-    return {id_ == Виток ? QStringLiteral("Alt+N") : QStringLiteral("Alt+L")};
-  }
+  // The key is in the description, in words.
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
     if (!window_ || action != pressAction()) return;
     if (id_ == Глава) {
@@ -160,7 +158,9 @@ class WindowInterface final : public QAccessibleWidget {
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description) return windowDescription();
+    if (t == QAccessible::Description) {
+      return keysStillToTell(*window_) ? windowDescription() : QString();
+    }
     return QAccessibleWidget::text(t);
   }
   int childCount() const override {
@@ -245,12 +245,6 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
 }
 
 }  // namespace
-
-void announceDialogueStatus(QWidget* focused) {
-  if (!focused || !QAccessible::isActive() || !qobject_cast<QPushButton*>(focused)) return;
-  QAccessibleEvent event(focused, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&event);
-}
 
 void installAccessibility() {
   QAccessible::removeFactory(makeInterface);

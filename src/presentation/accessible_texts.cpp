@@ -59,10 +59,10 @@ QString paintedLabelName(const WindowState& state, Id id) {
 }
 
 QString paintedLabelDescription(Id id) {
-  if (id == Глава) return QStringLiteral("Подробнее. Клавиша F1 открывает справку");
+  if (id == Глава) return QStringLiteral("Подробнее. Клавиша F1 открывает справку. ") + windowDescription();
   if (id == Справка) return QStringLiteral("Подсказка");
-  if (id == Виток) return QStringLiteral("Клавиши Alt+N: рассчитать количество витков");
-  if (id == Индукт) return QStringLiteral("Клавиши Alt+L: рассчитать индуктивность");
+  if (id == Виток) return QStringLiteral("Клавиши Альт+N: рассчитать количество витков");
+  if (id == Индукт) return QStringLiteral("Клавиши Альт+L: рассчитать индуктивность");
   for (const TableRow& row : kTableRows) {
     if (id == row.answerName) return QStringLiteral("Искомая величина");
     if (id == row.inputName) return QStringLiteral("Вводимая величина");
@@ -103,9 +103,10 @@ QString pageText(Id page) {
 
 QString windowDescription() {
   return QStringLiteral(
-      "Клавиши: Alt+N — рассчитать количество витков, Alt+L — рассчитать индуктивность; "
-      "цифры и запятая — кнопки калькулятора; Enter или пробел — нажать кнопку в фокусе; "
-      "Tab — к следующей кнопке; F1 — справка, Enter на её страницах — дальше.");
+      "Клавиши: Альт+N — рассчитать количество витков, Альт+L — рассчитать индуктивность; "
+      "цифры и запятая — кнопки калькулятора; Ввод или пробел — нажать кнопку в фокусе; "
+      "Табуляция — к следующей кнопке; Контрол+C — скопировать ответ; "
+      "F1 — справка, Ввод на её страницах — дальше.");
 }
 
 }  // namespace ringcoil

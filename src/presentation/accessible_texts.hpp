@@ -33,7 +33,8 @@ QString dialogueStatus(const WindowState& state);
 // the lines of a paragraph joined and their hyphenation undone.
 QString pageText(Id page);
 
-// The window's own description: the keys that reach everything.
+// The keys that reach everything, in words a Russian voice reads: the
+// window's description when it opens, and the title's always.
 QString windowDescription();
 
 }  // namespace ringcoil

@@ -7,6 +7,7 @@
 #include "presentation/accessible_texts.hpp"
 #include "presentation/form_window.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/speech.hpp"
 #include "window/focus.hpp"
 
 namespace ringcoil {
@@ -51,8 +52,9 @@ class ElementButton final : public QAccessibleWidget {
       const QString name = accessibleNameOf(id_);
       return name.isEmpty() ? button->text() : name;
     }
-    if (t == QAccessible::Description && window_ && movesDialogueOn(id_)) {
-      return dialogueStatus(window_->state());
+    if (t == QAccessible::Description) {
+      if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
+      if (window_ && movesDialogueOn(id_)) return dialogueStatus(window_->state());
     }
     return QAccessibleWidget::text(t);
   }
@@ -67,15 +69,21 @@ class ElementButton final : public QAccessibleWidget {
   QAccessibleInterface* parent() const override { return parentOf(widget()); }
 
   QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
-  QStringList keyBindingsForAction(const QString& action) const override {
-    if (action == pressAction()) return {QStringLiteral("Space"), QStringLiteral("Return")};
-    return {};
-  }
+  // Enter and Space press any focused button; screen readers would read
+  // their names out in English.
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
     auto* button = static_cast<QPushButton*>(widget());
     if (action == pressAction()) {
-      // As a click: nothing happens to a button out of the user's sight.
-      if (window_ && inSight(window_->state(), id_)) button->click();
+      // As a click, once the tool has its answer: what the click opens (a
+      // message box runs a loop of its own) must not hold the tool's call.
+      // Nothing happens to a button out of the user's sight.
+      QMetaObject::invokeMethod(
+          button,
+          [button, window = window_, id = id_] {
+            if (window && inSight(window->state(), id)) button->click();
+          },
+          Qt::QueuedConnection);
     } else if (action == setFocusAction()) {
       button->setFocus(Qt::OtherFocusReason);
     }
@@ -95,7 +103,10 @@ class ElementBox final : public QAccessibleWidget {
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return accessibleNameOf(id_);
-    if (t == QAccessible::Description && id_ != Picture1) return pageText(id_);
+    if (t == QAccessible::Description) {
+      if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
+      if (id_ != Picture1) return pageText(id_);
+    }
     return QAccessibleWidget::text(t);
   }
 
@@ -125,12 +136,7 @@ class ElementBox final : public QAccessibleWidget {
     if (id_ == Автор) return {pressAction(), setFocusAction()};
     return QAccessibleWidget::actionNames();
   }
-  QStringList keyBindingsForAction(const QString& action) const override {
-    if (id_ == Автор && action == pressAction()) {
-      return {QStringLiteral("Return"), QStringLiteral("Space"), QStringLiteral("Escape")};
-    }
-    return QAccessibleWidget::keyBindingsForAction(action);
-  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
     if (window_ && id_ == Автор && action == pressAction()) {
       window_->closeAuthorPage();

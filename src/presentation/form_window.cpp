@@ -22,6 +22,7 @@
 #include "presentation/keys.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/speech.hpp"
 #include "window/focus.hpp"
 
 namespace ringcoil {
@@ -168,14 +169,12 @@ void FormWindow::sync() {
   const bool helpWasOpen = !widgetFor(el::Фон1)->isHidden();
   QWidget* const focusedBefore = focusWidget();
   bool surfaceChanged = false;
-  bool hintChanged = false;
   bool widgetShownOrHidden = false;
   std::vector<Id> hidden;
   for (const Id id : form_.takeChanges()) {
     QWidget* widget = widgetFor(id);
     if (!widget) {
       surfaceChanged = true;
-      hintChanged = hintChanged || id == el::Справка;
       announceChange(*this, id);
       continue;
     }
@@ -194,9 +193,8 @@ void FormWindow::sync() {
   if (widgetShownOrHidden) keepFocusInSight(helpWasOpen);
   for (const Id id : hidden) syncElement(id);
   if (surfaceChanged) update();
-  // Where the focus moved, the screen reader reads the new element with the
-  // state; where it stayed, it is told the state changed.
-  if (hintChanged && focusWidget() == focusedBefore) announceDialogueStatus(focusedBefore);
+  // What the step did, told where the focus lands or as a notification.
+  tellStep(*this, focusedBefore, form_.takeAnnouncement());
 }
 
 std::optional<Id> FormWindow::elementOf(const QObject* widget) {

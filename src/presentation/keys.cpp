@@ -3,6 +3,7 @@
 #include <QShortcut>
 
 #include "presentation/form_window.hpp"
+#include "presentation/speech.hpp"
 
 namespace ringcoil {
 
@@ -16,6 +17,8 @@ void installKeys(FormWindow& window) {
   add(QKeySequence(Qt::ALT | Qt::Key_N), [&window] { window.chooseMode(el::Виток); });
   add(QKeySequence(Qt::ALT | Qt::Key_L), [&window] { window.chooseMode(el::Индукт); });
   add(QKeySequence(QKeySequence::HelpContents), [&window] { window.openHelp(); });
+  // The display copies its own selection: it takes Ctrl+C before the window.
+  add(QKeySequence(QKeySequence::Copy), [&window] { copyAnswer(window); });
 }
 
 std::optional<int> keypadKeyFor(const QKeyEvent& event) {
