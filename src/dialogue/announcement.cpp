@@ -70,7 +70,7 @@ std::string rowName(const WindowState& state, std::size_t row) {
 std::string withoutApostrophes(std::string_view text) {
   std::string plain;
   for (const char c : text) {
-    if (c != '\'') plain += c;
+    if (c != '\'' && !(c == ' ' && !plain.empty() && plain.back() == ' ')) plain += c;
   }
   while (!plain.empty() && plain.back() == ' ') plain.pop_back();
   return plain;
@@ -177,6 +177,19 @@ Announcement announce(Operation op, const WindowState& after) {
     }
   }
   return said;
+}
+
+std::string standing(const WindowState& state) {
+  std::string words;
+  addSentence(words, withoutApostrophes(state.caption(Справка)));
+  for (std::size_t row = 0; row < kTableRows.size(); ++row) {
+    const std::string& value = state.caption(kTableRows[row].value);
+    if (state.visible(kTableRows[row].answerName) && state.visible(kTableRows[row].value) &&
+        !value.empty() && value != "Ответ") {
+      addSentence(words, valueSentence(state, row) + ", ответ");
+    }
+  }
+  return words;
 }
 
 std::optional<std::string> answerText(const WindowState& state) {

@@ -35,6 +35,10 @@ bool isAnnounced(Operation op);
 // help, the page that came up.
 Announcement announce(Operation op, const WindowState& after);
 
+// Where the user stands, for the buttons that move the dialogue on: the
+// prompt that is open, and the answer, rounded, once there is one.
+std::string standing(const WindowState& state);
+
 // The answer as shown in full: the value of the row marked as the one
 // computed, once a calculation has written it; nullopt before.
 std::optional<std::string> answerText(const WindowState& state);

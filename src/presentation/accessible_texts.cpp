@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "dialogue/announcement.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/page_text.hpp"
@@ -70,17 +71,7 @@ QString paintedLabelDescription(Id id) {
   return {};
 }
 
-QString dialogueStatus(const WindowState& state) {
-  QString status = qText(state.caption(Справка));
-  for (const TableRow& row : kTableRows) {
-    const std::string& value = state.caption(row.value);
-    if (state.visible(row.answerName) && state.visible(row.value) && !value.empty() &&
-        value != "Ответ") {
-      status += QStringLiteral(". ") + paintedLabelName(state, row.value);
-    }
-  }
-  return status;
-}
+QString dialogueStatus(const WindowState& state) { return qText(standing(state)); }
 
 QString pageText(Id page) {
   using namespace page_text;

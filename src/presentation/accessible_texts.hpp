@@ -25,8 +25,8 @@ QString paintedLabelName(const WindowState& state, Id id);
 QString paintedLabelDescription(Id id);
 
 // The description of the buttons that move the dialogue on (the Enter
-// buttons, "#", the "?" buttons): the hint, and the answer once there is
-// one, so that a screen reader tells them where the focus lands.
+// buttons, "#", the "?" buttons): the hint, and the answer, rounded, once
+// there is one, so that a screen reader tells them where the focus lands.
 QString dialogueStatus(const WindowState& state);
 
 // The wording of a help page or the author page, line by line as drawn,

@@ -420,6 +420,8 @@ void FormWindow::showError(ErrorCode code) {
   if (presentError) return presentError(code);
   QMessageBox box(QMessageBox::Critical, qText(kForm.caption), qText(errorMessage(code)),
                   QMessageBox::Ok, this);
+  // Shown as «OK»; read in Russian.
+  box.button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("ОК"));
   box.exec();
 }
 

@@ -168,7 +168,7 @@ void copyAnswer(FormWindow& window) {
     return;
   }
   QApplication::clipboard()->setText(qText(*answer));
-  speaker.notify(QStringLiteral("Ответ скопирован: ") + qText(*answer));
+  speaker.notify(QStringLiteral("Ответ скопирован: ") + qText(spokenNumber(*answer)));
 }
 
 }  // namespace ringcoil
