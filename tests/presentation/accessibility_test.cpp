@@ -43,6 +43,11 @@ class AccessibilityTest : public WindowTest {
     }
     return texts;
   }
+  // A tool's press; a button's click runs once the tool has its answer.
+  static void press(QAccessibleInterface* target) {
+    target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+  }
   QAccessibleInterface* shownText(const QString& name) const {
     for (QAccessibleInterface* child : children(QAccessible::StaticText)) {
       if (!child->state().invisible && child->text(QAccessible::Name) == name) return child;
@@ -73,9 +78,16 @@ TEST_F(AccessibilityTest, TheWindowReadsItsTitleTableAndHintInOrder) {
       u("KELVANO приветствует всех радиолюбителей! Наведи мышку на искомый параметр"),
   };
   EXPECT_EQ(shownTexts(), expected);
-  EXPECT_EQ(shownText(expected.front())->text(QAccessible::Description),
-            u("Подробнее. Клавиша F1 открывает справку"));
-  EXPECT_TRUE(root()->text(QAccessible::Description).contains(u("Alt+N")));
+  // The list of keys: the window's description until the window is first
+  // left, so that it is read once; the title's always.
+  const QString title = shownText(expected.front())->text(QAccessible::Description);
+  EXPECT_TRUE(title.startsWith(u("Подробнее. Клавиша F1 открывает справку. Клавиши: Альт+N")));
+  EXPECT_TRUE(root()->text(QAccessible::Description).contains(u("Альт+N")));
+  EXPECT_FALSE(root()->text(QAccessible::Description).contains(u("Alt")));
+  QEvent deactivate(QEvent::WindowDeactivate);
+  QCoreApplication::sendEvent(window.get(), &deactivate);
+  EXPECT_EQ(root()->text(QAccessible::Description), QString());
+  EXPECT_EQ(shownText(expected.front())->text(QAccessible::Description), title);
 }
 
 TEST_F(AccessibilityTest, EveryLabelTheWindowCanShowIsAChild) {
@@ -122,9 +134,19 @@ TEST_F(AccessibilityTest, AfterACalculationTheValuesAndTheAnswerAreRead) {
   EXPECT_EQ(labels.front().first->text(QAccessible::Name), u("Индуктивность"));
   EXPECT_EQ(labels.front().first->text(QAccessible::Description), u("Искомая величина"));
   EXPECT_FALSE(labels.front().first->state().invisible);
-  // The button that moves the dialogue on tells the hint and the answer.
+  // Where the last step put the focus, the button tells what the step did;
+  // once the focus has left it, it tells where the user stands. The answer
+  // is rounded for the ear, and its unit said.
+  ASSERT_EQ(window->focusWidget(), widget(Command6));
   EXPECT_EQ(of(Command6)->text(QAccessible::Description),
-            u("Получи ответ'. Индуктивность: 133,333333333333 (ответ)"));
+            u("Количество витков: 10 витков. Индуктивность: 133,333 микрогенри, ответ."));
+  widget(Command1)->setFocus();
+  widget(Command6)->setFocus();
+  EXPECT_EQ(of(Command6)->text(QAccessible::Description),
+            u("Получи ответ. Индуктивность: 133,333 микрогенри, ответ."));
+  // No key names for screen readers to read out in English.
+  EXPECT_TRUE(of(Command6)->actionInterface()->keyBindingsForAction(
+      QAccessibleActionInterface::pressAction()).isEmpty());
 }
 
 // The core's changes, announced one by one as the window's sync does.
@@ -218,7 +240,7 @@ TEST_F(AccessibilityTest, RolesCoverageTextsAndActionsOfTheWidgetsAndPages) {
   // the page's button.
   QAccessibleInterface* title = shownText(u("Расчет катушки на кольцевом сердечнике"));
   ASSERT_NE(title->actionInterface(), nullptr);
-  title->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(title);
   EXPECT_TRUE(widget(Фон1)->isVisible());
   EXPECT_TRUE(of(Q5)->state().offscreen) << "covered by page 1";
   EXPECT_FALSE(of(Далее)->state().offscreen);
@@ -227,12 +249,12 @@ TEST_F(AccessibilityTest, RolesCoverageTextsAndActionsOfTheWidgetsAndPages) {
   EXPECT_EQ(of(Фон1)->childCount(), 4) << "its button and the three pages above it";
   EXPECT_EQ(of(Фон1)->child(of(Фон1)->indexOfChild(of(Далее))), of(Далее));
 
-  of(Далее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Далее));
   EXPECT_TRUE(of(Далее)->state().offscreen) << "covered by page 2";
-  of(Далее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Далее));
   EXPECT_FALSE(widget(Фон3)->isVisible()) << "a covered button cannot be pressed";
-  of(Далеее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  of(Закрыть)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Далеее));
+  press(of(Закрыть));
   for (Id covered : {Фон3, Фоно, Закрыть, Далеее}) {
     EXPECT_TRUE(of(covered)->state().offscreen) << displayName(covered);
   }
@@ -245,12 +267,12 @@ TEST_F(AccessibilityTest, RolesCoverageTextsAndActionsOfTheWidgetsAndPages) {
   EXPECT_TRUE(of(Фон3)->text(QAccessible::Description).contains(u("\n600НН: 1,2 МГц\n")));
   EXPECT_TRUE(of(Автор)->text(QAccessible::Description).endsWith(u("KELVANO\nGood like. 73!")));
 
-  of(Автор)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Автор));
   EXPECT_FALSE(widget(Фон1)->isVisible());
 
   // A computable name chooses its mode as hovering it and pressing its «?» do.
   QAccessibleInterface* turns = shownText(u("Количество витков"));
-  turns->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(turns);
   EXPECT_EQ(state().caption(Z), "1");
   EXPECT_EQ(window->focusWidget(), widget(Ввод));
   EXPECT_EQ(shownText(u("Количество витков"))->text(QAccessible::Description),
