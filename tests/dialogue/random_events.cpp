@@ -183,6 +183,8 @@ std::string scriptLine(const replay::Command& command) {
           return c.text.empty() ? "type" : "type " + c.text;
         } else if constexpr (std::is_same_v<T, replay::Ticks>) {
           return "tick " + std::to_string(c.count);
+        } else if constexpr (std::is_same_v<T, replay::PrintSpeech>) {
+          return "say";
         } else {
           return "state";
         }

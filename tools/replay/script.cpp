@@ -90,6 +90,10 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
     if (!trim(rest).empty()) return "state takes no arguments";
     return PrintState{};
   }
+  if (verb == "say") {
+    if (!trim(rest).empty()) return "say takes no arguments";
+    return PrintSpeech{};
+  }
   return "unknown command '" + std::string(verb) + "'";
 }
 

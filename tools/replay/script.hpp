@@ -27,8 +27,9 @@ struct Ticks {  // tick, tick N
   long count;
 };
 struct PrintState {};  // state
+struct PrintSpeech {};  // say: what a listener was told since the last say
 
-using Command = std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PrintState>;
+using Command = std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PrintState, PrintSpeech>;
 
 struct ScriptLine {
   int number;
