@@ -1,12 +1,14 @@
 #include "presentation/accessibility.hpp"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegion>
 #include <array>
 #include <map>
 
+#include "presentation/accessible_display.hpp"
 #include "presentation/accessible_texts.hpp"
 #include "presentation/accessible_widgets.hpp"
 #include "presentation/form_window.hpp"
@@ -236,8 +238,12 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   if (auto* window = dynamic_cast<FormWindow*>(object)) return new WindowInterface(window);
   auto* widget = static_cast<QWidget*>(object);
   auto* window = dynamic_cast<FormWindow*>(widget->window());
+  if (!window) return nullptr;
+  // The display is asked for while it is being set up, before it is marked
+  // as an element.
+  if (auto* display = qobject_cast<QLineEdit*>(widget)) return accessibleDisplay(*display);
   const std::optional<Id> id = FormWindow::elementOf(widget);
-  if (!window || !id) return nullptr;
+  if (!id) return nullptr;
   if (auto* button = qobject_cast<QPushButton*>(widget))
     return accessibleButton(*window, *button, *id);
   if (auto* box = dynamic_cast<PictureBox*>(widget)) return accessibleBox(*window, *box, *id);

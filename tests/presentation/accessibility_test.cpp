@@ -202,6 +202,11 @@ TEST_F(AccessibilityTest, EveryWidgetHasATellingName) {
   EXPECT_EQ(of(Text1)->text(QAccessible::Name), u("Дисплей калькулятора"));
   keys("12");
   EXPECT_EQ(of(Text1)->text(QAccessible::Value), u("12"));
+  // Its text is one run: a screen reader that goes by the runs reads it whole.
+  int start = -1;
+  int end = -1;
+  of(Text1)->textInterface()->attributes(1, &start, &end);
+  EXPECT_EQ(std::pair(start, end), std::pair(0, 2));
 
   // The buttons shown together have names, all different: "?" and "#" say
   // what they do.

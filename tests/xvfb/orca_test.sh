@@ -76,8 +76,8 @@ session=(env HOME="$home" XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$home/.con
 (cd "$work" && exec "${session[@]}" openbox --sm-disable) >"$work/openbox.log" 2>&1 &
 # Orca writes its debug log line by line only to a terminal: script gives it
 # one and copies what it writes to the log as it comes.
-(cd "$work" && exec "${session[@]}" script -qfec "orca --replace --debug-file=/dev/tty" \
-  "$orca_log") >/dev/null 2>&1 &
+(cd "$work" && exec "${session[@]}" script -qfec \
+  "/usr/bin/python3 $here/orca_alone.py --debug-file=/dev/tty" "$orca_log") >/dev/null 2>&1 &
 # Orca greets once it is up.
 for _ in $(seq 300); do grep -aq "SPEECH OUTPUT" "$orca_log" && break; sleep 0.1; done
 grep -aq "SPEECH OUTPUT" "$orca_log" || { echo "Orca said nothing"; tail -n 20 "$work"/*.log; exit 1; }
