@@ -255,6 +255,7 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
 void installAccessibility() {
   QAccessible::removeFactory(makeInterface);
   QAccessible::installFactory(makeInterface);
+  tellSelectionWithTheFocus();
 }
 
 std::vector<QAccessible::Event> announceChange(FormWindow& window, Id id) {
