@@ -105,17 +105,10 @@ class PaintedLabel final : public QAccessibleInterface, public QAccessibleAction
   }
   QStringList actionNames() const override { return {pressAction()}; }
   QStringList keyBindingsForAction(const QString& action) const override {
-    if (action != pressAction()) return {};
-    if (id_ == Глава) return {QStringLiteral("F1")};
-    return {id_ == Виток ? QStringLiteral("Alt+N") : QStringLiteral("Alt+L")};
+    return action == pressAction() ? keysPressingText(id_) : QStringList();
   }
   void doAction(const QString& action) override {
-    if (!window_ || action != pressAction()) return;
-    if (id_ == Глава) {
-      window_->openHelp();
-    } else {
-      window_->chooseMode(id_);
-    }
+    if (window_ && action == pressAction()) window_->press(id_);
   }
 
  private:

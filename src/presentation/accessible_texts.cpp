@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "dialogue/keys.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/page_text.hpp"
@@ -99,6 +100,12 @@ QString pageText(Id page) {
                << kAuthorRole + QStringLiteral(": ") + kAuthorCallSign << kAuthorSignOff;
   }
   return paragraphs.join(QLatin1Char('\n'));
+}
+
+QStringList keysPressingText(Id id) {
+  QStringList keys;
+  for (const std::string_view k : keysPressing(id)) keys << qText(k);
+  return keys;
 }
 
 QString windowDescription() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "window/window_state.hpp"
 
@@ -32,6 +33,9 @@ QString dialogueStatus(const WindowState& state);
 // The wording of a help page or the author page, line by line as drawn,
 // the lines of a paragraph joined and their hyphenation undone.
 QString pageText(Id page);
+
+// The keys that do what an assistive tool's press on the element does.
+QStringList keysPressingText(Id id);
 
 // The window's own description: the keys that reach everything.
 QString windowDescription();

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 #include "presentation/accessible_texts.hpp"
 #include "presentation/form_window.hpp"
@@ -17,8 +18,8 @@ using namespace el;
 
 // The buttons that move the dialogue on: pressing one changes the hint.
 bool movesDialogueOn(Id id) {
-  return id == Ввод || id == Command2 || id == Command3 || id == Command4 || id == Command5 ||
-         id == Command6 || id == aaa || id == aaaa || id == Q5 || id == Q6;
+  return std::find(kEnterButtons.begin(), kEnterButtons.end(), id) != kEnterButtons.end() ||
+         id == aaa || id == aaaa || id == Q5 || id == Q6;
 }
 
 // An element inside a picture box belongs, for assistive tools, to the box
@@ -68,16 +69,13 @@ class ElementButton final : public QAccessibleWidget {
 
   QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
   QStringList keyBindingsForAction(const QString& action) const override {
-    if (action == pressAction()) return {QStringLiteral("Space"), QStringLiteral("Return")};
-    return {};
+    return action == pressAction() ? keysPressingText(id_) : QStringList();
   }
   void doAction(const QString& action) override {
-    auto* button = static_cast<QPushButton*>(widget());
     if (action == pressAction()) {
-      // As a click: nothing happens to a button out of the user's sight.
-      if (window_ && inSight(window_->state(), id_)) button->click();
+      if (window_) window_->press(id_);
     } else if (action == setFocusAction()) {
-      button->setFocus(Qt::OtherFocusReason);
+      widget()->setFocus(Qt::OtherFocusReason);
     }
   }
 
@@ -126,14 +124,12 @@ class ElementBox final : public QAccessibleWidget {
     return QAccessibleWidget::actionNames();
   }
   QStringList keyBindingsForAction(const QString& action) const override {
-    if (id_ == Автор && action == pressAction()) {
-      return {QStringLiteral("Return"), QStringLiteral("Space"), QStringLiteral("Escape")};
-    }
+    if (id_ == Автор && action == pressAction()) return keysPressingText(id_);
     return QAccessibleWidget::keyBindingsForAction(action);
   }
   void doAction(const QString& action) override {
     if (window_ && id_ == Автор && action == pressAction()) {
-      window_->closeAuthorPage();
+      window_->press(id_);
     } else {
       QAccessibleWidget::doAction(action);
     }

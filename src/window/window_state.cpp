@@ -23,7 +23,7 @@ void WindowState::setCaption(Id id, std::string_view caption) {
   changed_.set(indexOf(id));
 }
 
-bool WindowState::shownOnScreen(Id id) const {
+bool WindowState::shown(Id id) const {
   for (std::optional<Id> e = id; e; e = containerOf(*e)) {
     if (!visible(*e)) return false;
   }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calc/number_text.hpp"
-#include "window/routing.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil::testing {
 namespace {
@@ -183,6 +183,10 @@ std::string scriptLine(const replay::Command& command) {
           return c.text.empty() ? "type" : "type " + c.text;
         } else if constexpr (std::is_same_v<T, replay::Ticks>) {
           return "tick " + std::to_string(c.count);
+        } else if constexpr (std::is_same_v<T, replay::PressKey>) {
+          return "key " + c.keys;
+        } else if constexpr (std::is_same_v<T, replay::PrintFocus>) {
+          return "focus";
         } else {
           return "state";
         }

@@ -18,6 +18,7 @@
 #include "form_fixture.hpp"
 #include "random_events.hpp"
 #include "replay.hpp"
+#include "window/geometry.hpp"
 #include "window_invariants.hpp"
 
 namespace ringcoil::testing {

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "window/routing.hpp"
+#include "dialogue/form1.hpp"
 
 namespace ringcoil::replay {
 
@@ -26,9 +26,14 @@ struct TypeText {  // type TEXT
 struct Ticks {  // tick, tick N
   long count;
 };
+struct PressKey {  // key KEYS, as QKeySequence writes them: key Alt+N, key 5
+  std::string keys;
+};
 struct PrintState {};  // state
+struct PrintFocus {};  // focus
 
-using Command = std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PrintState>;
+using Command =
+    std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PressKey, PrintState, PrintFocus>;
 
 struct ScriptLine {
   int number;
