@@ -96,7 +96,7 @@ QString pageText(Id page) {
     for (const Grade& grade : kPage3Grades)
       paragraphs << grade.name + QStringLiteral(": ") + grade.cutOff;
   } else if (page == Автор) {
-    paragraphs << kAuthorName << kAuthorPurpose << kAuthorTitle + QLatin1Char(' ') + kAuthorVersion
+    paragraphs << kProgramKind << kAuthorPurpose << kAuthorTitle + QLatin1Char(' ') + kAuthorVersion
                << kAuthorRole + QStringLiteral(": ") + kAuthorCallSign << kAuthorSignOff;
   }
   return paragraphs.join(QLatin1Char('\n'));

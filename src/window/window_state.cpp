@@ -46,13 +46,6 @@ std::vector<Id> WindowState::takeChanges() {
   return changes;
 }
 
-std::optional<Id> lookupElement(std::string_view name, int index) {
-  for (std::size_t i = 0; i < kElementCount; ++i) {
-    if (kElements[i].name == name && kElements[i].index == index) return static_cast<Id>(i);
-  }
-  return std::nullopt;
-}
-
 bool isElementArray(std::string_view name) {
   for (const auto& e : kElements) {
     if (e.name == name && e.index >= 0) return true;

@@ -59,10 +59,6 @@ class WindowState {
   std::bitset<kElementCount> changed_;
 };
 
-// Looks an element up by the name and index the user or a script writes;
-// nullopt when there is no such element.
-std::optional<Id> lookupElement(std::string_view name, int index = -1);
-
 // True when `name` is the name of an element array (aa, Q1..Q6, Image1).
 bool isElementArray(std::string_view name);
 
