@@ -1,0 +1,27 @@
+#include "presentation/program.hpp"
+
+#include <QApplication>
+
+#include "presentation/form_window.hpp"
+#include "presentation/session.hpp"
+
+namespace ringcoil {
+
+int runProgram(void (*beforeShow)(QWidget& window)) {
+  keepSessionBusFromStarting();
+  // Qt keeps references to these for the application's life.
+  char name[] = "ringcoil";
+  char* arguments[] = {name, nullptr};
+  int count = 1;
+  StartGuard guard;
+  QApplication app(count, arguments);
+  guard.release();
+
+  prepareApplication(app);
+  FormWindow window;
+  if (beforeShow) beforeShow(window);
+  window.show();
+  return QApplication::exec();
+}
+
+}  // namespace ringcoil
