@@ -37,6 +37,8 @@ class FormWindow final : public QWidget, private Host {
   // Stops the animation clock, so that tools and tests tick the core
   // themselves.
   void stopClock() { timer_.stop(); }
+  // The animation clock, for tests to read its settings.
+  const QTimer& clock() const { return timer_; }
 
   // The element a widget of the window shows, if it shows one.
   static std::optional<Id> elementOf(const QObject* widget);

@@ -104,7 +104,7 @@ inline constexpr std::array kElements = std::to_array<ElementDef>({
     {.name = "aa", .index = 0, .kind = Kind::PushButton, .rect = {315, 1620, 495, 495}, .caption = "1",
      .font = fonts::kKey, .tabIndex = 32},
     {.name = "Picture1", .kind = Kind::PictureBox, .rect = {338, 338, 1500, 510}, .tabIndex = 26},
-    {.name = "Timer1", .kind = Kind::Timer},
+    {.name = "Timer1", .kind = Kind::Timer, .intervalMs = 80},
     {.name = "aa", .index = 9, .kind = Kind::PushButton, .rect = {315, 3240, 495, 495}, .caption = ",",
      .font = fonts::kCommaKey, .tabIndex = 9},
     {.name = "aaa", .kind = Kind::PushButton, .rect = {1395, 3240, 495, 495}, .caption = "#",
