@@ -60,10 +60,11 @@ QString paintedLabelName(const WindowState& state, Id id) {
 }
 
 QString paintedLabelDescription(Id id) {
-  if (id == Глава) return QStringLiteral("Подробнее. Клавиша F1 открывает справку");
+  const QString keys = keysPressingText(id).join(QStringLiteral(", "));
+  if (id == Глава) return QStringLiteral("Подробнее. Клавиша %1 открывает справку").arg(keys);
   if (id == Справка) return QStringLiteral("Подсказка");
-  if (id == Виток) return QStringLiteral("Клавиши Alt+N: рассчитать количество витков");
-  if (id == Индукт) return QStringLiteral("Клавиши Alt+L: рассчитать индуктивность");
+  if (id == Виток) return QStringLiteral("Клавиши %1: рассчитать количество витков").arg(keys);
+  if (id == Индукт) return QStringLiteral("Клавиши %1: рассчитать индуктивность").arg(keys);
   for (const TableRow& row : kTableRows) {
     if (id == row.answerName) return QStringLiteral("Искомая величина");
     if (id == row.inputName) return QStringLiteral("Вводимая величина");
