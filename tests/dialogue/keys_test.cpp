@@ -78,5 +78,28 @@ TEST(Keys, ThePressOfAnElementIsItsKeys) {
   EXPECT_EQ(keysPressing(el::Фон1), V{});
 }
 
+// An assistive tool's press runs what the mouse runs on the element pressed:
+// each computable name chooses its own mode, and only while it is in sight.
+TEST_F(FormTest, APressOnANameChoosesItsOwnMode) {
+  form.press(el::Индукт);
+  EXPECT_TRUE(visible(el::Индукт2)) << "the inductance is the answer";
+  EXPECT_EQ(caption(el::Z), "");
+  EXPECT_EQ(form.focus(), el::Ввод);
+  form.press(el::Виток);  // the name is gone: nothing happens
+  EXPECT_EQ(caption(el::Z), "");
+  form.press(el::aaa);
+  form.press(el::aaaa);
+  form.press(el::Глава);
+  form.press(el::Виток);  // under the open page
+  EXPECT_EQ(caption(el::Z), "");
+  form.press(el::Автор);  // not in sight yet: the help stays open
+  EXPECT_TRUE(visible(el::Фон1));
+  for (const Id next : {el::Далее, el::Далеее, el::Закрыть, el::Автор}) form.press(next);
+  EXPECT_FALSE(visible(el::Фон1));
+  form.press(el::Виток);
+  EXPECT_EQ(caption(el::Z), "1");
+  EXPECT_TRUE(visible(el::Виток2)) << "the number of turns is the answer";
+}
+
 }  // namespace
 }  // namespace ringcoil::testing

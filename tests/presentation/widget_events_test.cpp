@@ -314,6 +314,11 @@ TEST_F(WindowTest, KeysReachWhatTheMouseReaches) {
   EXPECT_EQ(QApplication::focusWidget(), widget(Command6));
   EXPECT_EQ(state().KeyState, "NUMS") << "the keypad's own operation ran";
 
+  // With Ctrl or Alt a digit is no keypad key.
+  key(Qt::Key_7, Qt::ControlModifier);
+  key(Qt::Key_7, Qt::AltModifier);
+  EXPECT_EQ(display()->text(), QString());
+
   // In the display the keys are typing, and Enter starts nothing.
   widget(Text1)->setFocus();
   type("7.5");
