@@ -22,6 +22,7 @@
 #include "presentation/keys.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/window_frame.hpp"
 #include "window/focus.hpp"
 
 namespace ringcoil {
@@ -422,6 +423,7 @@ void FormWindow::showError(ErrorCode code) {
   if (presentError) return presentError(code);
   QMessageBox box(QMessageBox::Critical, qText(kForm.caption), qText(errorMessage(code)),
                   QMessageBox::Ok, this);
+  fitTitleBar(box);
   box.exec();
 }
 

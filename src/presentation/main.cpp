@@ -5,6 +5,7 @@
 
 #include "presentation/form_window.hpp"
 #include "presentation/session.hpp"
+#include "presentation/window_frame.hpp"
 #ifdef RINGCOIL_BENCH_HOOKS
 #include "presentation/startup_mark.hpp"
 #endif
@@ -27,6 +28,12 @@ int main(int, char**) {
 #ifdef RINGCOIL_BENCH_HOOKS
   ringcoil::bench::installHooks(window);
 #endif
-  window.show();
+  // Declared after the window, so destroyed before it.
+  const auto frame = ringcoil::frameForPlatform(window);
+  if (frame) {
+    frame->show();
+  } else {
+    window.show();
+  }
   return QApplication::exec();
 }
