@@ -3,12 +3,14 @@
 # start_weston WORKDIR: starts weston with its desktop shell as a window of
 # the X server in DISPLAY (see ../xvfb/xvfb.sh), where xdotool's keys reach
 # it, and waits until it accepts clients; sets WAYLAND_DISPLAY and
-# XDG_RUNTIME_DIR. Weston's own bindings work on the focused window:
+# XDG_RUNTIME_DIR, and xwayland_display to the X server weston starts for X
+# clients when the first one comes. Weston's own bindings work on the focused window:
 # Super+Shift+M maximises it, Super+Shift+F makes it full screen.
 # toplevels TITLE: the windows of that title, top-most first, one a line as
 # "X0 Y0 X1 Y1" in the compositor's output (from weston's scene graph).
 # end_weston ends weston.
 weston_pid=""
+xwayland_display=""
 weston_output_width=760
 weston_output_height=560
 
@@ -33,11 +35,13 @@ INI
   # --debug lets weston-debug read the scene graph.
   weston --backend=x11-backend.so --use-pixman --width=$weston_output_width \
     --height=$weston_output_height --socket=wayland-ringcoil --config="$work/weston.ini" \
-    --idle-time=0 --debug >"$work/weston.log" 2>&1 &
+    --idle-time=0 --debug --xwayland >"$work/weston.log" 2>&1 &
   weston_pid=$!
   export WAYLAND_DISPLAY=wayland-ringcoil
   for _ in $(seq 200); do
-    if timeout 5 weston-debug scene-graph 2>/dev/null | grep -q 'background for output'; then
+    xwayland_display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
+    if [ -n "$xwayland_display" ] &&
+      timeout 5 weston-debug scene-graph 2>/dev/null | grep -q 'background for output'; then
       return 0
     fi
     kill -0 "$weston_pid" 2>/dev/null || break
