@@ -146,13 +146,15 @@ std::unique_ptr<WindowFrame> frameForPlatform(QWidget& content) {
 }
 
 void fitTitleBar(QMessageBox& box) {
-  if (!onWayland()) return;
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (!grid) return;
   // Qt's Wayland title bar lays the title out in the application's font and
   // centres it across the whole width, then draws it 14 pixels high; it cuts
   // the title off 35 pixels from the left edge (after the icon) and 77 from
-  // the right (before its three buttons). Its border is 3 pixels wide.
+  // the right (before its three buttons). Its border is 3 pixels wide. The
+  // title bars of X window managers (openbox, KWin, Mutter, Xfwm) take no
+  // more room for their buttons and draw their titles no larger, so the same
+  // width serves there.
   constexpr int kLeftCut = 35, kRightCut = 77, kBorderWidth = 3, kSpare = 8;
   const QString title = box.windowTitle();
   QFont drawn = QGuiApplication::font();

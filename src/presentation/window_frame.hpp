@@ -58,8 +58,8 @@ class WindowFrame final : public QWidget {
 // none, as the window manager draws it.
 std::unique_ptr<WindowFrame> frameForPlatform(QWidget& content);
 
-// Widens a message box so that the title bar Qt draws for it on Wayland shows
-// the whole title; elsewhere it leaves the box as it is.
+// Widens a message box so that its title bar shows the whole title: the one
+// Qt draws on Wayland, and a window manager's on X11.
 void fitTitleBar(QMessageBox& box);
 
 }  // namespace ringcoil
