@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The program as a native Wayland client of weston (no DISPLAY given to it):
-# it starts at its size and its client area equals ringcoil-snapshot pixel
-# for pixel; the worked example typed with the keyboard gives the same
-# picture as the snapshot of the same steps; a maximise and a full-screen
-# request from the compositor's own bindings leave it running, showing the
-# same picture in the middle of the larger window, and it comes back to its
-# size; a failed calculation's message box shows its whole title.
+# The program as a native Wayland client of weston (no DISPLAY given to it),
+# first under weston's headless backend, then with weston as a window of
+# Xvfb, where xdotool's keys reach it: it starts at its size and its client
+# area equals ringcoil-snapshot pixel for pixel; the worked example typed
+# with the keyboard gives the same picture as the snapshot of the same
+# steps; a maximise and a full-screen request from the compositor's own
+# bindings leave it running, showing the same picture in the middle of the
+# larger window, and it comes back to its size; a failed calculation's
+# message box shows its whole title.
 # Then the same program on weston's XWayland, as where Qt's Wayland plugin is
 # not installed: the same pictures, and the same requests end nothing.
 # usage: compositor_requests_test.sh RINGCOIL SNAPSHOT WORKDIR
@@ -13,7 +15,8 @@ set -euo pipefail
 program=$1 snapshot=$2 work=$3
 rm -rf "$work"
 mkdir -p "$work"
-for tool in Xvfb Xwayland xdpyinfo xwininfo xdotool import compare convert weston weston-debug; do
+for tool in Xvfb Xwayland xdpyinfo xwininfo xdotool import compare convert weston weston-debug \
+  weston-screenshooter; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 
@@ -28,19 +31,6 @@ end_all() {
   end_app_and_xvfb
 }
 trap end_all EXIT
-start_xvfb "$work"
-start_weston "$work"
-compositor=$(xdotool search --class '^Weston Compositor$' | head -n 1)
-[ -n "$compositor" ] || { echo "weston's window is missing"; exit 1; }
-eval "$(xwininfo -id "$compositor" | awk '/Absolute upper-left X/ {print "ox=" $4} /Absolute upper-left Y/ {print "oy=" $4}')"
-# Keys go to weston's window, and from there to the focused Wayland window.
-# Weston draws the pointer into its output: it waits in the bottom right
-# corner, where no client area comes, so that nothing is hovered or covered.
-xdotool windowfocus --sync "$compositor"
-xdotool mousemove --sync "$((ox + weston_output_width - 1))" "$((oy + weston_output_height - 1))"
-
-env -u DISPLAY QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
-app=$!
 
 # Waits up to 20 s for the window (top-most of the title) to have the given
 # frame; prints its corner as "X Y".
@@ -64,10 +54,12 @@ waitForFrame() {
 
 # The client area against the snapshot of the steps so far, outside the
 # animation box and the two buttons that may carry the focus mark; waits up
-# to 20 s for it to match. grabRoot X Y takes the client area at (X, Y) of
-# weston's output; grabX11 the top left of the window on XWayland.
+# to 20 s for it to match. grabHeadless X Y and grabRoot X Y take the client
+# area at (X, Y) of weston's output, headless or in Xvfb; grabX11 the top
+# left of the window on XWayland.
 script="$work/steps.replay"
 grabRoot() { import -window root -crop "485x325+$((ox + $2))+$((oy + $3))" +repage "$1"; }
+grabHeadless() { screenshot "$work/output.png" && convert "$work/output.png" -crop "485x325+$2+$3" +repage "$1"; }
 grabX11() { DISPLAY=$xwayland_display import -window "$x11_window" -crop 485x325+0+0 +repage "$1"; }
 compareClient() {
   local name=$1 grab=$2 differing=""
@@ -99,11 +91,33 @@ stillRunning() {
   kill -0 "$app" 2>/dev/null || { echo "the program has ended"; cat "$work/program.log"; exit 1; }
 }
 
-# The frame: a 3-pixel border and a title bar, the client area 485 x 325
-# from (3, 22).
+# Headless, with no X server anywhere: the frame, a 3-pixel border and a
+# title bar, with the client area 485 x 325 from (3, 22).
+start_weston "$work" headless
+env -u DISPLAY QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
+app=$!
+read -r wx wy < <(waitForFrame 491 350)
+: >"$script"
+compareClient headless-start grabHeadless $((wx + 3)) $((wy + 22))
+stillRunning
+kill "$app"; wait "$app" 2>/dev/null || true; app=""
+end_weston
+
+# In Xvfb, where the keys come from.
+start_xvfb "$work"
+start_weston "$work" x11
+compositor=$(xdotool search --class '^Weston Compositor$' | head -n 1)
+[ -n "$compositor" ] || { echo "weston's window is missing"; exit 1; }
+eval "$(xwininfo -id "$compositor" | awk '/Absolute upper-left X/ {print "ox=" $4} /Absolute upper-left Y/ {print "oy=" $4}')"
+# Keys go to weston's window, and from there to the focused Wayland window.
+# Weston draws the pointer into its output: it waits in the bottom right
+# corner, where no client area comes, so that nothing is hovered or covered.
+xdotool windowfocus --sync "$compositor"
+xdotool mousemove --sync "$((ox + weston_output_width - 1))" "$((oy + weston_output_height - 1))"
+env -u DISPLAY QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
+app=$!
 read -r wx wy < <(waitForFrame 491 350)
 echo "window at $wx,$wy"
-: >"$script"
 compareClient start grabRoot $((wx + 3)) $((wy + 22))
 typeExample
 compareClient example grabRoot $((wx + 3)) $((wy + 22))

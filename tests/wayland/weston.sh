@@ -1,21 +1,27 @@
 # Sourced by the tests that run the program as a native Wayland client.
 #
-# start_weston WORKDIR: starts weston with its desktop shell as a window of
-# the X server in DISPLAY (see ../xvfb/xvfb.sh), where xdotool's keys reach
-# it, and waits until it accepts clients; sets WAYLAND_DISPLAY and
-# XDG_RUNTIME_DIR, and xwayland_display to the X server weston starts for X
-# clients when the first one comes. Weston's own bindings work on the focused window:
-# Super+Shift+M maximises it, Super+Shift+F makes it full screen.
+# start_weston WORKDIR BACKEND: starts weston with its desktop shell and
+# waits until it accepts clients; sets WAYLAND_DISPLAY and XDG_RUNTIME_DIR.
+# BACKEND "headless": no screen and no input, but weston-screenshooter takes
+# pictures of the output. BACKEND "x11": weston's output is a window of the
+# X server in DISPLAY (see ../xvfb/xvfb.sh), where xdotool's keys reach it
+# and reach weston's own bindings for the focused window (Super+Shift+M
+# maximises it, Super+Shift+F makes it full screen); weston also starts an
+# XWayland server for X clients, xwayland_display.
 # toplevels TITLE: the windows of that title, top-most first, one a line as
 # "X0 Y0 X1 Y1" in the compositor's output (from weston's scene graph).
+# screenshot FILE: the headless output as a picture.
 # end_weston ends weston.
 weston_pid=""
+weston_work=""
 xwayland_display=""
 weston_output_width=760
 weston_output_height=560
 
 start_weston() {
-  local work=$1
+  local work=$1/weston-$2 backend=() ready
+  weston_work=$work
+  mkdir -p "$work"
   mkdir -m 700 "$work/runtime"
   export XDG_RUNTIME_DIR=$work/runtime
   # A black desktop without a panel, nothing moving: the screen shows the
@@ -32,15 +38,24 @@ close-animation=none
 startup-animation=none
 focus-animation=none
 INI
-  # --debug lets weston-debug read the scene graph.
-  weston --backend=x11-backend.so --use-pixman --width=$weston_output_width \
+  case $2 in
+    headless) backend=(--backend=headless-backend.so) ;;
+    x11) backend=(--backend=x11-backend.so --xwayland) ;;
+  esac
+  # --debug lets weston-debug read the scene graph and weston-screenshooter
+  # take pictures.
+  weston "${backend[@]}" --use-pixman --width=$weston_output_width \
     --height=$weston_output_height --socket=wayland-ringcoil --config="$work/weston.ini" \
-    --idle-time=0 --debug --xwayland >"$work/weston.log" 2>&1 &
+    --idle-time=0 --debug >"$work/weston.log" 2>&1 &
   weston_pid=$!
   export WAYLAND_DISPLAY=wayland-ringcoil
   for _ in $(seq 200); do
-    xwayland_display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
-    if [ -n "$xwayland_display" ] &&
+    ready=yes
+    if [ "$2" = x11 ]; then
+      xwayland_display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
+      [ -n "$xwayland_display" ] || ready=""
+    fi
+    if [ -n "$ready" ] &&
       timeout 5 weston-debug scene-graph 2>/dev/null | grep -q 'background for output'; then
       return 0
     fi
@@ -55,6 +70,14 @@ INI
 toplevels() {
   timeout 5 weston-debug scene-graph 2>/dev/null |
     awk -v title="top-level window '$1'" 'index($0, title) { getline; gsub(/[(),>-]/, " "); print $2, $3, $4, $5 }'
+}
+
+screenshot() {
+  local shots=$weston_work/shots
+  rm -rf "$shots"
+  mkdir -p "$shots"
+  (cd "$shots" && timeout 10 weston-screenshooter) &&
+    mv "$shots"/wayland-screenshot-*.png "$1"
 }
 
 end_weston() {
