@@ -112,8 +112,19 @@ eval "$(xwininfo -id "$compositor" | awk '/Absolute upper-left X/ {print "ox=" $
 # Keys go to weston's window, and from there to the focused Wayland window.
 # Weston draws the pointer into its output: it waits in the bottom right
 # corner, where no client area comes, so that nothing is hovered or covered.
+# Weston loses some of the first movements, so the pointer is moved until it
+# shows there (up to 10 s).
 xdotool windowfocus --sync "$compositor"
-xdotool mousemove --sync "$((ox + weston_output_width - 1))" "$((oy + weston_output_height - 1))"
+parked=""
+for _ in $(seq 50); do
+  xdotool mousemove --sync "$((ox + weston_output_width - 40))" "$((oy + weston_output_height - 40))"
+  xdotool mousemove --sync "$((ox + weston_output_width - 8))" "$((oy + weston_output_height - 8))"
+  parked=$(import -window root -crop "8x8+$((ox + weston_output_width - 8))+$((oy + weston_output_height - 8))" \
+    +repage -format '%[fx:maxima.intensity]' info:)
+  [ "$parked" != 0 ] && break
+  sleep 0.2
+done
+[ "$parked" != 0 ] || { echo "weston's pointer did not come to the corner"; exit 1; }
 env -u DISPLAY QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
 app=$!
 read -r wx wy < <(waitForFrame 491 350)
