@@ -112,12 +112,14 @@ eval "$(xwininfo -id "$compositor" | awk '/Absolute upper-left X/ {print "ox=" $
 # Keys go to weston's window, and from there to the focused Wayland window.
 # Weston draws the pointer into its output: it waits in the bottom right
 # corner, where no client area comes, so that nothing is hovered or covered.
-# Weston loses some of the first movements, so the pointer is moved until it
-# shows there (up to 10 s).
+# Weston's X11 backend takes the pointer's place when it enters its window
+# and adds up movements after that, some of which it may miss; so the
+# pointer leaves the window (the X screen is larger than weston's output)
+# and enters it at the corner, until weston shows it there (up to 10 s).
 xdotool windowfocus --sync "$compositor"
 parked=""
 for _ in $(seq 50); do
-  xdotool mousemove --sync "$((ox + weston_output_width - 40))" "$((oy + weston_output_height - 40))"
+  xdotool mousemove --sync "$((ox + weston_output_width + 20))" "$((oy + weston_output_height + 20))"
   xdotool mousemove --sync "$((ox + weston_output_width - 8))" "$((oy + weston_output_height - 8))"
   parked=$(import -window root -crop "8x8+$((ox + weston_output_width - 8))+$((oy + weston_output_height - 8))" \
     +repage -format '%[fx:maxima.intensity]' info:)
