@@ -22,6 +22,7 @@
 #include "presentation/keys.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/window_frame.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil {
@@ -377,6 +378,7 @@ void FormWindow::showError(ErrorCode code) {
   if (presentError) return presentError(code);
   QMessageBox box(QMessageBox::Critical, qText(kForm.caption), qText(errorMessage(code)),
                   QMessageBox::Ok, this);
+  fitTitleBar(box);
   box.exec();
 }
 

@@ -4,6 +4,7 @@
 
 #include "presentation/form_window.hpp"
 #include "presentation/session.hpp"
+#include "presentation/window_frame.hpp"
 
 namespace ringcoil {
 
@@ -20,7 +21,13 @@ int runProgram(void (*beforeShow)(QWidget& window)) {
   prepareApplication(app);
   FormWindow window;
   if (beforeShow) beforeShow(window);
-  window.show();
+  // Declared after the window, so destroyed before it.
+  const auto frame = frameForPlatform(window);
+  if (frame) {
+    frame->show();
+  } else {
+    window.show();
+  }
   return QApplication::exec();
 }
 
