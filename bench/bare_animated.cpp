@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "presentation/startup_mark.hpp"
+#include "startup_mark.hpp"
 
 int main(int argc, char** argv) {
   ringcoil::bench::markMainStart();

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "presentation/startup_mark.hpp"
+#include "startup_mark.hpp"
 
 int main(int argc, char** argv) {
   ringcoil::bench::markMainStart();

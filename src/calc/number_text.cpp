@@ -15,9 +15,6 @@ namespace ringcoil {
 
 namespace {
 
-// Significant decimal digits of a value's text.
-constexpr int kShownDigits = 15;
-
 // Decimal exponents written positionally; the rest take the exponent form.
 constexpr int kMinPositionalExponent = -4;
 constexpr int kMaxPositionalExponent = 14;
@@ -241,7 +238,7 @@ std::string NumberToText(double value) {
   if (!std::isfinite(value)) return specialText(value);
   if (value == 0) return "0";  // also negative zero
 
-  const Rounded rounded = roundTo(value, kShownDigits);
+  const Rounded rounded = roundTo(value, kSignificantDigits);
   const int exponent = rounded.exponent;
   if (exponent < kMinPositionalExponent || exponent > kMaxPositionalExponent) {
     return exponentForm(rounded);
@@ -270,7 +267,7 @@ std::string NumberToText(double value) {
 std::string NumberToExponentText(double value, int significantDigits) {
   if (!std::isfinite(value)) return specialText(value);
   if (value == 0) return "0";
-  return exponentForm(roundTo(value, std::clamp(significantDigits, 1, kShownDigits)));
+  return exponentForm(roundTo(value, std::clamp(significantDigits, 1, kSignificantDigits)));
 }
 
 }  // namespace ringcoil

@@ -7,6 +7,9 @@
 
 namespace ringcoil {
 
+// Significant decimal digits of a value's text.
+inline constexpr int kSignificantDigits = 15;
+
 // Blanks at either end, an optional sign, digits with at most one decimal
 // comma (",5" and "5," are fine, at least one digit), an optional exponent
 // (E or e, optional sign, digits). Returns the nearest double. Throws

@@ -1,5 +1,6 @@
 #include "dialogue/announcement.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "window/parameter_table.hpp"
@@ -83,21 +84,42 @@ void addSentence(std::string& text, std::string_view sentence) {
   if (text.back() != '.' && text.back() != '!') text += '.';
 }
 
-// The row an Enter button of `op` stores the display into, and the row its
+// The row an Enter button's handler stores the display into, and the row its
 // calculation writes, if it has one.
 struct EnterStep {
-  Operation op;
+  std::string_view handler;
   std::size_t stored;
   std::optional<std::size_t> computed;
 };
 
 constexpr std::array<EnterStep, 6> kEnterSteps{{
-    {Operation::Ввод_Click, 0, std::nullopt},
-    {Operation::Command2_Click, 1, std::nullopt},
-    {Operation::Command3_Click, 2, std::nullopt},
-    {Operation::Command4_Click, 3, std::nullopt},
-    {Operation::Command5_Click, kTurnsRow, kInductanceRow},
-    {Operation::Command6_Click, kInductanceRow, kTurnsRow},
+    {"Ввод_Click", 0, std::nullopt},
+    {"Command2_Click", 1, std::nullopt},
+    {"Command3_Click", 2, std::nullopt},
+    {"Command4_Click", 3, std::nullopt},
+    {"Command5_Click", kTurnsRow, kInductanceRow},
+    {"Command6_Click", kInductanceRow, kTurnsRow},
+}};
+
+// The steps that are no Enter button's: what they say, whether the prompt
+// follows, and the help page they bring up.
+struct OtherStep {
+  std::string_view handler;
+  std::string_view words;
+  bool prompt;
+  std::optional<Id> page;
+};
+
+const std::array<OtherStep, 9> kOtherSteps{{
+    {"Q5_Click", "Расчёт количества витков", true, std::nullopt},
+    {"Q6_Click", "Расчёт индуктивности", true, std::nullopt},
+    {"aaa_Click", "Дисплей очищен", true, std::nullopt},
+    {"aaaa_Click", "Все данные сброшены", true, std::nullopt},
+    {"Глава_Click", "", false, Фон1},
+    {"Далее_Click", "", false, Фоно},
+    {"Далеее_Click", "", false, Фон3},
+    {"Закрыть_Click", "", false, Автор},
+    {"Автор_Click", "Справка закрыта", false, std::nullopt},
 }};
 
 std::string valueSentence(const WindowState& state, std::size_t row) {
@@ -111,59 +133,24 @@ void Announcement::append(const Announcement& later) {
   if (later.page) page = later.page;
 }
 
-bool isAnnounced(Operation op) {
-  switch (op) {
-    case Operation::Q5_Click:
-    case Operation::Q6_Click:
-    case Operation::Ввод_Click:
-    case Operation::Command2_Click:
-    case Operation::Command3_Click:
-    case Operation::Command4_Click:
-    case Operation::Command5_Click:
-    case Operation::Command6_Click:
-    case Operation::aaa_Click:
-    case Operation::aaaa_Click:
-    case Operation::Глава_Click:
-    case Operation::Далее_Click:
-    case Operation::Далеее_Click:
-    case Operation::Закрыть_Click:
-    case Operation::Автор_Click:
-      return true;
-    default:
-      return false;
-  }
+bool isAnnounced(std::string_view handler) {
+  const auto named = [handler](const auto& step) { return step.handler == handler; };
+  return std::any_of(kEnterSteps.begin(), kEnterSteps.end(), named) ||
+         std::any_of(kOtherSteps.begin(), kOtherSteps.end(), named);
 }
 
-Announcement announce(Operation op, const WindowState& after) {
+Announcement announce(std::string_view handler, const WindowState& after) {
   Announcement said;
   const std::string prompt = withoutApostrophes(after.caption(Справка));
-  switch (op) {
-    case Operation::Q5_Click:
-      addSentence(said.text, "Расчёт количества витков");
-      addSentence(said.text, prompt);
-      return said;
-    case Operation::Q6_Click:
-      addSentence(said.text, "Расчёт индуктивности");
-      addSentence(said.text, prompt);
-      return said;
-    case Operation::aaa_Click:
-      addSentence(said.text, "Дисплей очищен");
-      addSentence(said.text, prompt);
-      return said;
-    case Operation::aaaa_Click:
-      addSentence(said.text, "Все данные сброшены");
-      addSentence(said.text, prompt);
-      return said;
-    case Operation::Глава_Click: said.page = Фон1; return said;
-    case Operation::Далее_Click: said.page = Фоно; return said;
-    case Operation::Далеее_Click: said.page = Фон3; return said;
-    case Operation::Закрыть_Click: said.page = Автор; return said;
-    case Operation::Автор_Click: said.text = "Справка закрыта."; return said;
-    default:
-      break;
+  for (const OtherStep& step : kOtherSteps) {
+    if (step.handler != handler) continue;
+    said.page = step.page;
+    addSentence(said.text, step.words);
+    if (step.prompt) addSentence(said.text, prompt);
+    return said;
   }
   for (const EnterStep& step : kEnterSteps) {
-    if (step.op != op) continue;
+    if (step.handler != handler) continue;
     // The stored value, unless it is the answer a calculation wrote.
     if (!after.visible(kTableRows[step.stored].answerName)) {
       addSentence(said.text, valueSentence(after, step.stored));

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "window/routing.hpp"
 #include "window/window_state.hpp"
 
 namespace ringcoil {
@@ -24,16 +23,17 @@ struct Announcement {
   void append(const Announcement& later);
 };
 
-// Whether a step of `op` is told at all: the clicks that move the dialogue
-// on, reset it or page the help. Hovering, the keypad (whose keys the
-// listener hears as typed) and the clock are not.
-bool isAnnounced(Operation op);
+// Whether a step of the handler named `handler` ("Ввод_Click") is told at
+// all: the clicks that move the dialogue on, reset it or page the help.
+// Hovering, the keypad (whose keys the listener hears as typed) and the
+// clock are not.
+bool isAnnounced(std::string_view handler);
 
-// What a completed step of `op` did, in words, from the state it left: the
-// mode chosen, the value stored with its row and unit, the answer rounded for
-// the ear, the resets, each followed by the prompt the step opened; for the
-// help, the page that came up.
-Announcement announce(Operation op, const WindowState& after);
+// What a completed step of `handler` did, in words, from the state it left:
+// the mode chosen, the value stored with its row and unit, the answer rounded
+// for the ear, the resets, each followed by the prompt the step opened; for
+// the help, the page that came up.
+Announcement announce(std::string_view handler, const WindowState& after);
 
 // Where the user stands, for the buttons that move the dialogue on: the
 // prompt that is open, and the answer, rounded, once there is one.

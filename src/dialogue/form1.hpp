@@ -1,22 +1,51 @@
 // The window's behaviour: every operation an event starts, over the window's
 // state. Operations are plain sequences of property changes; the window that
 // shows this state (or the replay tool) feeds events in and reads the state.
+//
+// Form1 is the dialogue and knows nothing of Qt; FormWindow
+// (presentation/form_window.hpp) is the Qt window that shows a Form1 and
+// passes the user's mouse, keys and assistive tools' actions to it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "dialogue/announcement.hpp"
 #include "dialogue/host.hpp"
-#include "window/routing.hpp"
 #include "window/window_state.hpp"
 
 namespace ringcoil {
 
+enum class Event : std::uint8_t { Load, Click, MouseMove, Timer };
+
+// What a key did (see Form1::key).
+enum class KeyOutcome : std::uint8_t {
+  Handled,         // it ran its gesture, or it means nothing where the focus is
+  DisplayEditing,  // the display has the focus and types it into its text
+  Unknown,         // no key of the window
+  CopyAnswer,      // the host is to copy the answer (answerText) to the clipboard
+};
+
 class Form1 {
  public:
+  // One handler: the event on the element (every member of an array) that
+  // starts it, its name, and the handler itself, given the member's index.
+  struct Handler {
+    std::string_view element;  // "Form1" for the window itself
+    Event event;
+    std::string_view name;
+    void (*run)(Form1& form, int index);
+  };
+  // Every handler, one row each (handlers.cpp).
+  static std::span<const Handler> handlers();
+  // The handler `event` on `target` starts (nullopt target: the window
+  // itself), or nullptr where the event is ignored.
+  static const Handler* handlerFor(std::optional<Id> target, Event event);
+
   // Creates the window with every element as the table gives it. Call load()
   // before the window is first shown.
   explicit Form1(Host& host);
@@ -43,9 +72,39 @@ class Form1 {
   // The user edited the display from the keyboard; no operation runs.
   void typeText(std::string_view text);
 
+  // The keyboard focus. The dialogue keeps it, so that a key does the same
+  // wherever it comes from: after every operation that takes the focused
+  // element out of sight it moves on to the user's next step
+  // (focusAfterOperation), and the gestures below put it where that step is.
+  Id focus() const { return focus_; }
+  // The toolkit moved the focus (a click on a button takes it).
+  void focusMoved(Id id);
+
+  // Gestures of the keyboard and of assistive tools (gestures.cpp), each
+  // built from the events the mouse raises.
+  //
+  // Chooses the mode of `name` (Виток or Индукт) as hovering the name and
+  // pressing the "?" it reveals do, while the name is in sight; the focus
+  // goes to the Enter button of the open stage.
+  void chooseMode(Id name);
+  // Opens the help as a click on the title does; the focus goes to the
+  // button of the page on top.
+  void openHelp();
+  // Closes the help as a click on the author page does, while it is in sight.
+  void closeAuthorPage();
+  // An assistive tool's press on an element: a button's click, the title's
+  // and the computable names' gestures, the author page's close.
+  void press(Id id);
+  // A key, written as QKeySequence writes it portably ("Alt+N", "F1",
+  // "Return", "Space", "5", ","), with the focus where it is (keys.hpp).
+  KeyOutcome key(std::string_view keys);
+
  private:
-  void perform(Operation op, int index);
-  void run(Operation op, int index);
+  void perform(const Handler& handler, int index);
+  // Moves the focus off an element the last operation took out of sight.
+  void keepFocusInSight(bool helpWasOpen);
+  // Tab and Shift+Tab: the next element in the tab order that is in sight.
+  void focusNextInTabOrder(bool forward);
 
   // Property changes, one per step of an operation.
   void show(Id id) { w_.setVisible(id, true); }
@@ -94,6 +153,8 @@ class Form1 {
   Host& host_;
   WindowState w_;
   bool ended_ = false;
+  Id focus_;
+  std::optional<Id> focusBeforeHelp_;  // while the help pages are open
   Announcement announcement_;
 };
 

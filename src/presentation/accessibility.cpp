@@ -110,12 +110,7 @@ class PaintedLabel final : public QAccessibleInterface, public QAccessibleAction
   // The key is in the description, in words.
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
-    if (!window_ || action != pressAction()) return;
-    if (id_ == Глава) {
-      window_->openHelp();
-    } else {
-      window_->chooseMode(id_);
-    }
+    if (window_ && action == pressAction()) window_->press(id_);
   }
 
  private:
@@ -152,11 +147,16 @@ class WindowInterface final : public QAccessibleWidget {
 
   // The interface of a painted label, made on first use; nullptr for
   // elements that are not among them.
-  PaintedLabel* label(Id id, bool create = true) const {
-    for (std::size_t i = 0; i < kReadingOrder.size(); ++i) {
-      if (kReadingOrder[i] == id) return labelAt(static_cast<int>(i), create);
-    }
-    return nullptr;
+  PaintedLabel* label(Id id) const {
+    const int index = readingIndex(id);
+    return index < 0 ? nullptr : labelAt(index);
+  }
+  // The same, but only if a tool has asked for it already: a label no tool
+  // knows needs no announcements.
+  PaintedLabel* labelIfMade(Id id) const {
+    const auto found = labels_.find(readingIndex(id));
+    if (found == labels_.end()) return nullptr;
+    return static_cast<PaintedLabel*>(QAccessible::accessibleInterface(found->second));
   }
 
   QString text(QAccessible::Text t) const override {
@@ -170,15 +170,12 @@ class WindowInterface final : public QAccessibleWidget {
   }
   QAccessibleInterface* child(int index) const override {
     if (index < 0) return nullptr;
-    if (index < kLabelCount) return labelAt(index, true);
+    if (index < kLabelCount) return labelAt(index);
     return QAccessibleWidget::child(index - kLabelCount);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
     if (const auto* painted = dynamic_cast<const PaintedLabel*>(child)) {
-      for (int i = 0; i < kLabelCount; ++i) {
-        if (kReadingOrder[static_cast<std::size_t>(i)] == painted->id()) return i;
-      }
-      return -1;
+      return readingIndex(painted->id());
     }
     const int index = QAccessibleWidget::indexOfChild(child);
     return index < 0 ? -1 : index + kLabelCount;
@@ -200,11 +197,16 @@ class WindowInterface final : public QAccessibleWidget {
  private:
   static constexpr int kLabelCount = static_cast<int>(kReadingOrder.size());
 
-  PaintedLabel* labelAt(int index, bool create) const {
-    if (const auto found = labels_.find(index); found != labels_.end()) {
-      return static_cast<PaintedLabel*>(QAccessible::accessibleInterface(found->second));
+  // The label's place in the reading order; -1 for other elements.
+  static int readingIndex(Id id) {
+    for (int i = 0; i < kLabelCount; ++i) {
+      if (kReadingOrder[static_cast<std::size_t>(i)] == id) return i;
     }
-    if (!create) return nullptr;
+    return -1;
+  }
+
+  PaintedLabel* labelAt(int index) const {
+    if (PaintedLabel* made = labelIfMade(kReadingOrder[static_cast<std::size_t>(index)])) return made;
     auto* painted = new PaintedLabel(window_, kReadingOrder[static_cast<std::size_t>(index)]);
     labels_[index] = QAccessible::registerAccessibleInterface(painted);
     return painted;
@@ -255,12 +257,11 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
 void installAccessibility() {
   QAccessible::removeFactory(makeInterface);
   QAccessible::installFactory(makeInterface);
-  tellSelectionWithTheFocus();
 }
 
 std::vector<QAccessible::Event> announceChange(FormWindow& window, Id id) {
   if (WindowInterface* iface = windowInterface(&window)) {
-    if (PaintedLabel* painted = iface->label(id, false)) return painted->announce();
+    if (PaintedLabel* painted = iface->labelIfMade(id)) return painted->announce();
   }
   return {};
 }

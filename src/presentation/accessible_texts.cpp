@@ -1,8 +1,10 @@
 #include "presentation/accessible_texts.hpp"
 
 #include <QStringList>
+#include <utility>
 
 #include "dialogue/announcement.hpp"
+#include "dialogue/keys.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/page_text.hpp"
@@ -60,10 +62,14 @@ QString paintedLabelName(const WindowState& state, Id id) {
 }
 
 QString paintedLabelDescription(Id id) {
-  if (id == Глава) return QStringLiteral("Подробнее. Клавиша F1 открывает справку. ") + windowDescription();
+  const QString keys = keysPressingText(id).join(QStringLiteral(", "));
+  if (id == Глава) {
+    return QStringLiteral("Подробнее. Клавиша %1 открывает справку. ").arg(keys) +
+           windowDescription();
+  }
   if (id == Справка) return QStringLiteral("Подсказка");
-  if (id == Виток) return QStringLiteral("Клавиши Альт+N: рассчитать количество витков");
-  if (id == Индукт) return QStringLiteral("Клавиши Альт+L: рассчитать индуктивность");
+  if (id == Виток) return QStringLiteral("Клавиши %1: рассчитать количество витков").arg(keys);
+  if (id == Индукт) return QStringLiteral("Клавиши %1: рассчитать индуктивность").arg(keys);
   for (const TableRow& row : kTableRows) {
     if (id == row.answerName) return QStringLiteral("Искомая величина");
     if (id == row.inputName) return QStringLiteral("Вводимая величина");
@@ -86,10 +92,34 @@ QString pageText(Id page) {
     for (const Grade& grade : kPage3Grades)
       paragraphs << grade.name + QStringLiteral(": ") + grade.cutOff;
   } else if (page == Автор) {
-    paragraphs << kAuthorName << kAuthorPurpose << kAuthorTitle + QLatin1Char(' ') + kAuthorVersion
+    paragraphs << kProgramKind << kAuthorPurpose << kAuthorTitle + QLatin1Char(' ') + kAuthorVersion
                << kAuthorRole + QStringLiteral(": ") + kAuthorCallSign << kAuthorSignOff;
   }
   return paragraphs.join(QLatin1Char('\n'));
+}
+
+QString spokenKeys(std::string_view keys) {
+  // The table writes keys as Qt does, in English; a Russian voice reads
+  // these words instead.
+  static const std::pair<QString, QString> kSpoken[] = {
+      {QStringLiteral("Alt+"), QStringLiteral("Альт+")},
+      {QStringLiteral("Ctrl+"), QStringLiteral("Контрол+")},
+      {QStringLiteral("Return"), QStringLiteral("Ввод")},
+      {QStringLiteral("Enter"), QStringLiteral("Ввод")},
+      {QStringLiteral("Space"), QStringLiteral("пробел")},
+      {QStringLiteral("Esc"), QStringLiteral("Эскейп")},
+  };
+  QString spoken = qText(keys);
+  for (const auto& [written, words] : kSpoken) spoken.replace(written, words);
+  return spoken;
+}
+
+QStringList keysPressingText(Id id) {
+  QStringList keys;
+  for (const std::string_view k : keysPressing(id)) {
+    if (const QString key = spokenKeys(k); !keys.contains(key)) keys << key;
+  }
+  return keys;
 }
 
 QString windowDescription() {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <string_view>
 
 #include "window/window_state.hpp"
 
@@ -32,6 +34,14 @@ QString dialogueStatus(const WindowState& state);
 // The wording of a help page or the author page, line by line as drawn,
 // the lines of a paragraph joined and their hyphenation undone.
 QString pageText(Id page);
+
+// Keys as the key table writes them ("Alt+N", "Return"), in words a Russian
+// voice reads: «Альт+N», «Ввод».
+QString spokenKeys(std::string_view keys);
+
+// The keys that do what an assistive tool's press on the element does, in
+// those words.
+QStringList keysPressingText(Id id);
 
 // The keys that reach everything, in words a Russian voice reads: the
 // window's description when it opens, and the title's always.

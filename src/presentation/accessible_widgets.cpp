@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 #include "presentation/accessible_texts.hpp"
 #include "presentation/form_window.hpp"
@@ -18,8 +19,8 @@ using namespace el;
 
 // The buttons that move the dialogue on: pressing one changes the hint.
 bool movesDialogueOn(Id id) {
-  return id == Ввод || id == Command2 || id == Command3 || id == Command4 || id == Command5 ||
-         id == Command6 || id == aaa || id == aaaa || id == Q5 || id == Q6;
+  return std::find(kEnterButtons.begin(), kEnterButtons.end(), id) != kEnterButtons.end() ||
+         id == aaa || id == aaaa || id == Q5 || id == Q6;
 }
 
 // An element inside a picture box belongs, for assistive tools, to the box
@@ -73,19 +74,17 @@ class ElementButton final : public QAccessibleWidget {
   // their names out in English.
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
-    auto* button = static_cast<QPushButton*>(widget());
     if (action == pressAction()) {
-      // As a click, once the tool has its answer: what the click opens (a
-      // message box runs a loop of its own) must not hold the tool's call.
-      // Nothing happens to a button out of the user's sight.
+      // Once the tool has its answer: what the press opens (a message box
+      // runs a loop of its own) must not hold the tool's call.
       QMetaObject::invokeMethod(
-          button,
-          [button, window = window_, id = id_] {
-            if (window && inSight(window->state(), id)) button->click();
+          widget(),
+          [window = window_, id = id_] {
+            if (window) window->press(id);
           },
           Qt::QueuedConnection);
     } else if (action == setFocusAction()) {
-      button->setFocus(Qt::OtherFocusReason);
+      widget()->setFocus(Qt::OtherFocusReason);
     }
   }
 
@@ -139,7 +138,7 @@ class ElementBox final : public QAccessibleWidget {
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
     if (window_ && id_ == Автор && action == pressAction()) {
-      window_->closeAuthorPage();
+      window_->press(id_);
     } else {
       QAccessibleWidget::doAction(action);
     }

@@ -23,18 +23,14 @@
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
 #include "presentation/speech.hpp"
-#include "window/focus.hpp"
+#include "presentation/window_frame.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil {
 
 namespace {
 
 constexpr int kTimerIntervalMs = 80;
-
-QRect geometryOf(Id id) {
-  const PixelRect r = pixelRect(id);
-  return QRect(r.x, r.y, r.width, r.height);
-}
 
 constexpr const char* kElementProperty = "ringcoil.element";
 
@@ -71,7 +67,7 @@ FormWindow::FormWindow(QWidget* parent)
   static_cast<void>(form_.takeChanges());
   for (std::size_t i = 0; i < kElementCount; ++i) syncElement(static_cast<Id>(i));
 
-  installKeys(*this);
+  installShortcuts(*this, [this](std::string_view keys) { pressKey(keys); });
 
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kTimerIntervalMs);
@@ -142,7 +138,7 @@ QWidget* FormWindow::createWidget(Id id, QWidget* parent) {
     default:
       return nullptr;
   }
-  widget->setGeometry(geometryOf(id));
+  widget->setGeometry(elementRect(id));
   widget->setFont(fontFor(fontOf(d)));
   widget->setMouseTracking(true);
   widget->installEventFilter(this);
@@ -166,10 +162,8 @@ void FormWindow::setTabOrder() {
 }
 
 void FormWindow::sync() {
-  const bool helpWasOpen = !widgetFor(el::Фон1)->isHidden();
   QWidget* const focusedBefore = focusWidget();
   bool surfaceChanged = false;
-  bool widgetShownOrHidden = false;
   std::vector<Id> hidden;
   for (const Id id : form_.takeChanges()) {
     QWidget* widget = widgetFor(id);
@@ -178,9 +172,7 @@ void FormWindow::sync() {
       announceChange(*this, id);
       continue;
     }
-    const bool visible = form_.state().visible(id);
-    widgetShownOrHidden = widgetShownOrHidden || widget->isHidden() == visible;
-    if (visible) {
+    if (form_.state().visible(id)) {
       syncElement(id);
     } else {
       hidden.push_back(id);
@@ -188,9 +180,8 @@ void FormWindow::sync() {
   }
   // What is shown is in place before the focus moves, and the focus leaves
   // what is hidden before it goes, so that it never passes through a third
-  // element on its way. Only a widget shown or hidden can take the focused
-  // one out of sight: an animation tick, a caption or a typed text cannot.
-  if (widgetShownOrHidden) keepFocusInSight(helpWasOpen);
+  // element on its way.
+  followFocus();
   for (const Id id : hidden) syncElement(id);
   if (surfaceChanged) update();
   // What the step did, told where the focus lands or as a notification.
@@ -207,16 +198,9 @@ std::optional<Id> FormWindow::focusedElement() const {
   return elementOf(focusWidget());
 }
 
-void FormWindow::keepFocusInSight(bool helpWasOpen) {
-  const WindowState& s = form_.state();
-  const bool helpOpen = s.visible(el::Фон1);
-  const std::optional<Id> focused = focusedElement();
-  std::optional<Id> beforeHelp;
-  if (!helpWasOpen && helpOpen) focusBeforeHelp_ = focused;
-  if (helpWasOpen && !helpOpen) beforeHelp = std::exchange(focusBeforeHelp_, std::nullopt);
-  if (!focused) return;
-  const Id target = focusAfterOperation(s, *focused, beforeHelp);
-  if (target != *focused) widgetFor(target)->setFocus(Qt::OtherFocusReason);
+void FormWindow::followFocus() {
+  if (form_.ended() || focusedElement() == form_.focus()) return;
+  if (QWidget* widget = widgetFor(form_.focus())) widget->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::syncElement(Id id) {
@@ -291,14 +275,15 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
 void FormWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (event->button() != Qt::LeftButton || childAt(pos)) return;
-  pressed_ = elementAt(form_.state(), pos.x(), pos.y());
+  clickPending_ = true;
+  pressedTarget_ = elementAt(form_.state(), pos.x(), pos.y());
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressed_) return;
+  if (event->button() != Qt::LeftButton || !clickPending_) return;
   const QPoint pos = event->position().toPoint();
-  const bool sameTarget = *pressed_ == elementAt(form_.state(), pos.x(), pos.y());
-  pressed_.reset();
+  const bool sameTarget = pressedTarget_ == elementAt(form_.state(), pos.x(), pos.y());
+  clickPending_ = false;
   if (sameTarget && rect().contains(pos)) surfaceEvent(Event::Click, pos);
 }
 
@@ -310,7 +295,7 @@ bool FormWindow::event(QEvent* event) {
     const auto hit = elementAt(form_.state(), help->pos().x(), help->pos().y());
     const QString tip = hit ? labelToolTip(form_.state(), *hit) : QString();
     if (!tip.isEmpty()) {
-      QToolTip::showText(help->globalPos(), tip, this, geometryOf(*hit));
+      QToolTip::showText(help->globalPos(), tip, this, elementRect(*hit));
     } else {
       QToolTip::hideText();
       event->ignore();
@@ -330,6 +315,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (static_cast<QWidget*>(watched)->childAt(pos)) return QWidget::eventFilter(watched, event);
   }
   switch (event->type()) {
+    case QEvent::FocusIn:
+      form_.focusMoved(id);
+      break;
     case QEvent::MouseMove:
       elementEvent(id, Event::MouseMove);
       break;
@@ -351,68 +339,37 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void FormWindow::focusElement(Id id) {
-  if (QWidget* widget = widgetFor(id)) widget->setFocus(Qt::ShortcutFocusReason);
-}
-
-void FormWindow::chooseMode(Id name) {
-  const Id button = name == el::Виток ? el::Q5 : el::Q6;
-  if (!inSight(form_.state(), name)) return;  // the mouse could not hover it either
-  form_.raise(name, Event::MouseMove);
-  form_.raise(button, Event::Click);
+KeyOutcome FormWindow::pressKey(std::string_view keys) {
+  const KeyOutcome outcome = form_.key(keys);
   sync();
-  focusElement(enterButtonInSight(form_.state()));
+  if (outcome == KeyOutcome::CopyAnswer) copyAnswer(*this);
+  return outcome;
 }
 
-void FormWindow::openHelp() {
-  form_.raise(el::Глава, Event::Click);
+void FormWindow::press(Id id) {
+  form_.press(id);
   sync();
-  if (const auto control = helpControlInSight(form_.state())) focusElement(*control);
-}
-
-void FormWindow::closeAuthorPage() {
-  if (!inSight(form_.state(), el::Автор)) return;
-  elementEvent(el::Автор, Event::Click);
-}
-
-void FormWindow::pressKeypadKey(int index) {
-  static_cast<QPushButton*>(widgetFor(aa(index)))->click();
 }
 
 // Keys the focused element leaves: the keypad's digits and comma, and the
 // keys that close the author page while it has the focus.
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-  if (const auto key = keypadKeyFor(*event)) {
-    pressKeypadKey(*key);
-  } else if (closesAuthorPage(*event) && focusWidget() == widgetFor(el::Автор)) {
-    closeAuthorPage();
-  } else {
-    QWidget::keyPressEvent(event);
-  }
+  const std::string keys = keysOf(*event);
+  if (keys.empty() || pressKey(keys) != KeyOutcome::Handled) QWidget::keyPressEvent(event);
 }
 
 // Tab and Shift+Tab go round the tab order, past what is hidden or lies
 // under an open help page.
 bool FormWindow::focusNextPrevChild(bool next) {
-  QWidget* from = focusWidget();
-  if (!from) return QWidget::focusNextPrevChild(next);
-  QWidget* candidate = from;
-  do {
-    candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
-    const std::optional<Id> element = elementOf(candidate);
-    if (element && (candidate->focusPolicy() & Qt::TabFocus) && inSight(form_.state(), *element)) {
-      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-      return true;
-    }
-  } while (candidate != from);
-  return false;
+  pressKey(next ? "Tab" : "Shift+Tab");
+  return true;
 }
 
 void FormWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!shownOnce_) {
     shownOnce_ = true;
-    widgetFor(el::Command1)->setFocus(Qt::OtherFocusReason);
+    widgetFor(form_.focus())->setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -420,6 +377,7 @@ void FormWindow::showError(ErrorCode code) {
   if (presentError) return presentError(code);
   QMessageBox box(QMessageBox::Critical, qText(kForm.caption), qText(errorMessage(code)),
                   QMessageBox::Ok, this);
+  fitTitleBar(box);
   // Shown as «OK»; read in Russian.
   box.button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("ОК"));
   box.exec();

@@ -1,5 +1,6 @@
-// The calculator's window: mirrors the core's state into Qt widgets and feeds
-// the user's events back. It holds no state of the dialogue itself.
+// The calculator's window: mirrors the dialogue's state (Form1, which knows
+// nothing of Qt) into Qt widgets and feeds the user's events back. It holds no
+// state of the dialogue itself, not even where the keyboard focus rests.
 #pragma once
 
 #include <QTimer>
@@ -36,6 +37,8 @@ class FormWindow final : public QWidget, private Host {
   // Stops the animation clock, so that tools and tests tick the core
   // themselves.
   void stopClock() { timer_.stop(); }
+  // The animation clock, for tests to read its settings.
+  const QTimer& clock() const { return timer_; }
 
   // The element a widget of the window shows, if it shows one.
   static std::optional<Id> elementOf(const QObject* widget);
@@ -43,20 +46,11 @@ class FormWindow final : public QWidget, private Host {
   // The widget showing a windowed element; nullptr for lightweight ones.
   QWidget* widgetFor(Id id) const { return widgets_[indexOf(id)]; }
 
-  // What the keyboard and assistive tools do besides pressing the focused
-  // button (keys.hpp lists the keys). Each runs what the mouse gesture runs.
-  //
-  // Chooses the mode of `name` (Виток or Индукт) as hovering the name and
-  // pressing the "?" it reveals do, while the name can be seen; the focus
-  // goes to the Enter button.
-  void chooseMode(Id name);
-  // Opens the help as a click on the title does; the focus goes to the
-  // button of the page on top.
-  void openHelp();
-  // Closes the help as a click on the author page does, while it is open.
-  void closeAuthorPage();
-  // Presses keypad key aa(index) as a click on it does.
-  void pressKeypadKey(int index);
+  // A key, as the key table writes it (dialogue/keys.hpp), and an assistive
+  // tool's press on an element: each is one gesture of the dialogue, after
+  // which the window catches up with the state and the focus.
+  KeyOutcome pressKey(std::string_view keys);
+  void press(Id id);
 
   // How the user is told of a failed calculation; a modal message box unless
   // replaced (tests replace it).
@@ -88,9 +82,8 @@ class FormWindow final : public QWidget, private Host {
   void syncElement(Id id);
   // The element whose widget holds the window's focus, if any.
   std::optional<Id> focusedElement() const;
-  // Moves the focus off an element the last operation took out of sight.
-  void keepFocusInSight(bool helpWasOpen);
-  void focusElement(Id id);
+  // Puts the widget focus where the dialogue has it.
+  void followFocus();
   // Routes an event on the window's own surface at a client pixel.
   void surfaceEvent(Event event, QPoint pos);
   void elementEvent(Id id, Event event);
@@ -100,10 +93,11 @@ class FormWindow final : public QWidget, private Host {
   Form1 form_;
   std::array<QWidget*, kElementCount> widgets_{};
   QTimer timer_;
-  std::optional<std::optional<Id>> pressed_;  // target of the pending click, if any
+  // A left press on the surface waits for its release over the same target.
+  bool clickPending_ = false;
+  std::optional<Id> pressedTarget_;  // nullopt: the window's surface
   Pointer pointer_ = kForm.pointer;
   bool shownOnce_ = false;
-  std::optional<Id> focusBeforeHelp_;  // while the help pages are open
 };
 
 }  // namespace ringcoil

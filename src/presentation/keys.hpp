@@ -1,30 +1,24 @@
-// The window's keys besides Tab, and Enter or Space on the focused button:
-//
-//   Alt+N         choose the turns mode («Количество витков»)
-//   Alt+L         choose the inductance mode («Индуктивность»)
-//   F1            open the help pages
-//   0-9 , .       press the keypad's key, wherever the focus is but in the
-//                 display, which takes them as typing
-//   Enter, Space or Esc on the author page: close the help
-//
-// Each runs what the mouse gesture runs; none draws anything new.
+// The window's keys in Qt's terms: the key table's shortcuts on the window,
+// and the table's name for a key press that reaches it (dialogue/keys.hpp
+// says what each key does).
 #pragma once
 
 #include <QKeyEvent>
-#include <optional>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
 
 namespace ringcoil {
 
-class FormWindow;
+// The table's window-wide shortcuts (Alt+N, Alt+L, F1) on `window`, each
+// calling `pressKey` with its row's keys.
+void installShortcuts(QWidget& window, const std::function<void(std::string_view)>& pressKey);
 
-// The shortcuts Alt+N, Alt+L and F1 on the window.
-void installKeys(FormWindow& window);
-
-// The keypad key (the index of aa) a key press stands for: "1".."9" for
-// 0..8, "," or "." for 9, "0" for 10.
-std::optional<int> keypadKeyFor(const QKeyEvent& event);
-
-// Whether the key press closes the author page that has the focus.
-bool closesAuthorPage(const QKeyEvent& event);
+// The table's name for a key press: the character typed for the keypad's
+// keys, whatever the layout ("5", ",", "."), otherwise the key as
+// QKeySequence writes it portably ("Return", "Esc"); empty for a keypad
+// character typed with Ctrl, Alt or Meta.
+std::string keysOf(const QKeyEvent& event);
 
 }  // namespace ringcoil

@@ -8,9 +8,6 @@ namespace ringcoil {
 
 namespace {
 
-// The significant digits a value's text carries at most.
-constexpr int kMostDigits = 15;
-
 // The width of a prefix of the text, measured only as far as it can be seen.
 int advanceOf(const QString& text, qsizetype length, const QFontMetrics& metrics) {
   return metrics.horizontalAdvance(visiblePart(text.left(length)));
@@ -71,7 +68,7 @@ QString shownValue(std::string_view caption, const QFontMetrics& metrics, int wi
       return number;
     }
   }
-  for (int digits = kMostDigits; digits > 1; --digits) {
+  for (int digits = kSignificantDigits; digits > 1; --digits) {
     const QString shorter = qText(NumberToExponentText(value, digits));
     if (fitsOneLine(shorter, metrics, width)) return shorter;
   }

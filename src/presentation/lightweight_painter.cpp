@@ -6,7 +6,7 @@
 #include "presentation/fonts.hpp"
 #include "presentation/label_text.hpp"
 #include "window/parameter_table.hpp"
-#include "window/routing.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil {
 
@@ -14,14 +14,15 @@ QString shownCaption(const WindowState& state, Id id) {
   return displayText(state.caption(id), fontOf(def(id)).charset);
 }
 
+QRect elementRect(Id id) {
+  const PixelRect r = pixelRect(id);
+  return QRect(r.x, r.y, r.width, r.height);
+}
+
 namespace {
 
 QColor toQColor(Rgb c) {
   return QColor(c.r, c.g, c.b);
-}
-
-QRect toQRect(PixelRect r) {
-  return QRect(r.x, r.y, r.width, r.height);
 }
 
 void paintLine(QPainter& p, const ElementDef& d) {
@@ -41,7 +42,7 @@ int horizontalAlignment(const ElementDef& d) {
 }
 
 void paintLabel(QPainter& p, const ElementDef& d, Id id, const WindowState& state) {
-  const QRect rect = toQRect(pixelRect(id));
+  const QRect rect = elementRect(id);
   if (d.opaque) p.fillRect(rect, toQColor(d.backColor.value_or(Rgb{})));
   QRect textRect = rect;
   if (d.border == Border::Single) {
@@ -92,7 +93,7 @@ QString labelToolTip(const WindowState& state, Id id) {
 
 QRect labelPaintRect(Id id, const QString& text) {
   const ElementDef& d = def(id);
-  const QRect rect = toQRect(pixelRect(id));
+  const QRect rect = elementRect(id);
   if (!d.autoSize || d.wordWrap) return rect;
   const QFontMetrics metrics(fontFor(fontOf(d)));
   const QRect needed(rect.topLeft(), metrics.size(Qt::TextSingleLine, text));

@@ -9,6 +9,9 @@
 
 namespace ringcoil {
 
+// The element's rectangle in its container's pixels, for Qt.
+QRect elementRect(Id id);
+
 // Paints every shown line and label that lies directly on the window.
 void paintLightweightElements(QPainter& painter, const WindowState& state);
 

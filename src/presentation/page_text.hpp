@@ -69,8 +69,9 @@ inline const std::array<Grade, 9> kPage3Grades{{
     {QStringLiteral("150 -100НН"), QStringLiteral("4 МГц")},
 }};
 
-// The author page, top to bottom.
-inline const QString kAuthorName = QStringLiteral("Программа-калькулятор");
+// The author page, top to bottom: what kind of program this is and what it
+// is for, its title and version, who made it, the sign-off.
+inline const QString kProgramKind = QStringLiteral("Программа-калькулятор");
 inline const QString kAuthorPurpose = QStringLiteral("для расчёта данных ферритового кольца");
 inline const QString kAuthorTitle = QStringLiteral("РАСЧЁТ КАТУШКИ");
 inline const QString kAuthorVersion = QStringLiteral("1.0");

@@ -101,6 +101,7 @@ struct ElementDef {
   Pointer pointer = Pointer::Standard;
   std::string_view tooltip{};
   int tabIndex = -1;  // -1: takes no keyboard focus
+  int intervalMs = 0;  // a timer: milliseconds between ticks
 };
 
 }  // namespace ringcoil

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "window/element_types.hpp"
@@ -103,7 +104,7 @@ inline constexpr std::array kElements = std::to_array<ElementDef>({
     {.name = "aa", .index = 0, .kind = Kind::PushButton, .rect = {315, 1620, 495, 495}, .caption = "1",
      .font = fonts::kKey, .tabIndex = 32},
     {.name = "Picture1", .kind = Kind::PictureBox, .rect = {338, 338, 1500, 510}, .tabIndex = 26},
-    {.name = "Timer1", .kind = Kind::Timer},
+    {.name = "Timer1", .kind = Kind::Timer, .intervalMs = 80},
     {.name = "aa", .index = 9, .kind = Kind::PushButton, .rect = {315, 3240, 495, 495}, .caption = ",",
      .font = fonts::kCommaKey, .tabIndex = 9},
     {.name = "aaa", .kind = Kind::PushButton, .rect = {1395, 3240, 495, 495}, .caption = "#",
@@ -279,13 +280,19 @@ enum class Id : std::uint8_t {};
 constexpr std::size_t indexOf(Id id) { return static_cast<std::size_t>(id); }
 constexpr const ElementDef& def(Id id) { return kElements[indexOf(id)]; }
 
-// Looks an element up by name and, for a member of an element array, index.
-// Evaluated at compile time for the named constants below, where a misspelt
-// name stops the build.
-constexpr Id findElement(std::string_view name, int index = -1) {
+// Looks an element up by name and, for a member of an element array, index;
+// nullopt when there is no such element (a name a user or a script wrote).
+constexpr std::optional<Id> lookupElement(std::string_view name, int index = -1) {
   for (std::size_t i = 0; i < kElementCount; ++i) {
     if (kElements[i].name == name && kElements[i].index == index) return static_cast<Id>(i);
   }
+  return std::nullopt;
+}
+
+// The same for a name the program itself holds. Evaluated at compile time for
+// the named constants below, where a misspelt name stops the build.
+constexpr Id findElement(std::string_view name, int index = -1) {
+  if (const auto id = lookupElement(name, index)) return *id;
   throw "no such element";
 }
 

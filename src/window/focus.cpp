@@ -1,18 +1,15 @@
 #include "window/focus.hpp"
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
-#include "window/routing.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil {
 
 namespace {
 
 using namespace el;
-
-bool overlap(PixelRect a, PixelRect b) {
-  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
-}
 
 // Whether a shown picture box in front of `id`, in the same container,
 // overlaps it. The table lists each container's elements front-most first.
@@ -27,16 +24,23 @@ bool coveredByPictureBox(const WindowState& state, Id id) {
   return false;
 }
 
-// Front-most first, as they lie on one another.
-constexpr std::array kEnterButtons{Command6, Command5, Command4, Command3, Command2, Ввод};
-
-// The controls of the help pages, the page on top first.
-constexpr std::array kPageControls{Автор, Закрыть, Далеее, Далее};
+// Every element that takes the focus, in tab order.
+const std::vector<Id>& tabOrder() {
+  static const std::vector<Id> order = [] {
+    std::vector<Id> ids;
+    for (std::size_t i = 0; i < kElementCount; ++i) {
+      if (isWindowed(kElements[i].kind) && kElements[i].tabIndex >= 0) ids.push_back(static_cast<Id>(i));
+    }
+    std::sort(ids.begin(), ids.end(), [](Id a, Id b) { return def(a).tabIndex < def(b).tabIndex; });
+    return ids;
+  }();
+  return order;
+}
 
 }  // namespace
 
 bool inSight(const WindowState& state, Id id) {
-  if (!state.shownOnScreen(id)) return false;
+  if (!state.shown(id)) return false;
   for (std::optional<Id> e = id; e; e = containerOf(*e)) {
     if (coveredByPictureBox(state, *e)) return false;
   }
@@ -60,13 +64,27 @@ std::optional<Id> helpControlInSight(const WindowState& state) {
 Id focusAfterOperation(const WindowState& state, Id focused, std::optional<Id> beforeHelp) {
   if (inSight(state, focused)) return focused;
   // Paging on, or a page opened over the focused element.
-  const bool onOrUnderPages = containerOf(focused) || state.shownOnScreen(focused);
+  const bool onOrUnderPages = containerOf(focused) || state.shown(focused);
   if (onOrUnderPages) {
     if (const auto control = helpControlInSight(state)) return *control;
   }
   if (beforeHelp && inSight(state, *beforeHelp)) return *beforeHelp;
   if (focused == aaa && inSight(state, aaaa)) return aaaa;
   return enterButtonInSight(state);
+}
+
+Id firstInTabOrder() { return tabOrder().front(); }
+
+Id nextInTabOrder(const WindowState& state, Id from, bool forward) {
+  const std::vector<Id>& order = tabOrder();
+  const auto n = static_cast<std::ptrdiff_t>(order.size());
+  auto at = std::find(order.begin(), order.end(), from) - order.begin();
+  if (at == n) at = forward ? n - 1 : 0;  // from outside the order: start at its ends
+  for (std::ptrdiff_t step = 1; step < n; ++step) {
+    const std::ptrdiff_t i = ((forward ? at + step : at - step) % n + n) % n;
+    if (inSight(state, order[static_cast<std::size_t>(i)])) return order[static_cast<std::size_t>(i)];
+  }
+  return from;
 }
 
 }  // namespace ringcoil

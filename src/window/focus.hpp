@@ -2,11 +2,19 @@
 // takes the element holding it out of the user's sight.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "window/window_state.hpp"
 
 namespace ringcoil {
+
+// The Enter buttons, front-most first, as they lie on one another.
+inline constexpr std::array kEnterButtons{el::Command6, el::Command5, el::Command4,
+                                          el::Command3, el::Command2, el::Ввод};
+
+// The controls of the help pages, the page on top first.
+inline constexpr std::array kPageControls{el::Автор, el::Закрыть, el::Далеее, el::Далее};
 
 // Whether the user can see the element: it and its containers are shown, and
 // no shown picture box lying in front of it (a help page) covers it or one of
@@ -29,5 +37,13 @@ std::optional<Id> helpControlInSight(const WindowState& state);
 // open stage. Never an element out of sight, and «Выход» only as the element that held the focus
 // before the help opened. Returns `focused` while it is in sight.
 Id focusAfterOperation(const WindowState& state, Id focused, std::optional<Id> beforeHelp);
+
+// The element that has the focus when the window first shows: the first in
+// the tab order («Выход»).
+Id firstInTabOrder();
+
+// Tab (forward) and Shift+Tab: the next element after `from` in the tab
+// order that is in sight, going round the end; `from` where no other is.
+Id nextInTabOrder(const WindowState& state, Id from, bool forward);
 
 }  // namespace ringcoil

@@ -23,7 +23,7 @@ void WindowState::setCaption(Id id, std::string_view caption) {
   changed_.set(indexOf(id));
 }
 
-bool WindowState::shownOnScreen(Id id) const {
+bool WindowState::shown(Id id) const {
   for (std::optional<Id> e = id; e; e = containerOf(*e)) {
     if (!visible(*e)) return false;
   }
@@ -44,13 +44,6 @@ std::vector<Id> WindowState::takeChanges() {
   }
   changed_.reset();
   return changes;
-}
-
-std::optional<Id> lookupElement(std::string_view name, int index) {
-  for (std::size_t i = 0; i < kElementCount; ++i) {
-    if (kElements[i].name == name && kElements[i].index == index) return static_cast<Id>(i);
-  }
-  return std::nullopt;
 }
 
 bool isElementArray(std::string_view name) {

@@ -19,6 +19,13 @@ class WindowState {
   // Every element as the window creates it: the captions and flags of kElements.
   WindowState();
 
+  // Three kinds of "seen", from the narrowest claim to the widest:
+  //   visible(id)  the element's own Visible flag, whatever its containers;
+  //   shown(id)    its flag and those of all its containers are set: the
+  //                toolkit draws it, though a picture box lying in front
+  //                (an open help page) may cover it;
+  //   inSight(..)  shown and not covered, so the user can see it and the
+  //                keyboard may reach it (window/focus.hpp).
   bool visible(Id id) const { return elements_[indexOf(id)].visible; }
   void setVisible(Id id, bool visible);
 
@@ -26,9 +33,8 @@ class WindowState {
   const std::string& caption(Id id) const { return elements_[indexOf(id)].caption; }
   void setCaption(Id id, std::string_view caption);
 
-  // Whether the element is on screen: its own flag and those of all its
-  // containers are set.
-  bool shownOnScreen(Id id) const;
+  // Its own flag and those of all its containers are set.
+  bool shown(Id id) const;
 
   // The Image1 member whose picture Picture1 shows; none at start.
   std::optional<int> picture1Frame() const { return picture1Frame_; }
@@ -52,10 +58,6 @@ class WindowState {
   std::optional<int> picture1Frame_;
   std::bitset<kElementCount> changed_;
 };
-
-// Looks an element up by the name and index the user or a script writes;
-// nullopt when there is no such element.
-std::optional<Id> lookupElement(std::string_view name, int index = -1);
 
 // True when `name` is the name of an element array (aa, Q1..Q6, Image1).
 bool isElementArray(std::string_view name);

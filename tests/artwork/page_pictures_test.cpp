@@ -13,7 +13,7 @@
 
 #include "presentation/artwork.hpp"
 #include "presentation/page_text.hpp"
-#include "window/routing.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil {
 namespace {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogue/form1.hpp"
+#include "window/focus.hpp"
 
 namespace ringcoil::testing {
 
@@ -46,7 +47,7 @@ class FormTest : public ::testing::Test {
   // The visible Enter buttons, front-most first.
   std::vector<Id> visibleEnterButtons() const {
     std::vector<Id> shown;
-    for (Id b : {el::Command6, el::Command5, el::Command4, el::Command3, el::Command2, el::Ввод}) {
+    for (Id b : kEnterButtons) {
       if (visible(b)) shown.push_back(b);
     }
     return shown;

@@ -10,13 +10,13 @@ TEST_F(FormTest, HelpTourOpensFourPagesAndTheAuthorPageClosesThem) {
   for (int tour = 0; tour < 2; ++tour) {
     SCOPED_TRACE(tour);
     form.mouseAt(Event::Click, 300, 30);  // the title
-    EXPECT_TRUE(w().shownOnScreen(Далее));
+    EXPECT_TRUE(w().shown(Далее));
     form.mouseAt(Event::Click, 420, 250);  // Далее, inside page 1
-    EXPECT_TRUE(w().shownOnScreen(Далеее));
+    EXPECT_TRUE(w().shown(Далеее));
     form.mouseAt(Event::Click, 300, 295);  // Далеее, inside page 2
-    EXPECT_TRUE(w().shownOnScreen(Закрыть));
+    EXPECT_TRUE(w().shown(Закрыть));
     form.mouseAt(Event::Click, 425, 293);  // Закрыть, inside page 3
-    EXPECT_TRUE(w().shownOnScreen(Автор));
+    EXPECT_TRUE(w().shown(Автор));
     form.mouseAt(Event::Click, 200, 100);  // the author page
     for (Id page : {Фон1, Фоно, Фон3, Автор}) EXPECT_FALSE(visible(page));
   }

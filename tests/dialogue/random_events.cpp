@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "calc/number_text.hpp"
-#include "window/routing.hpp"
+#include "dialogue/keys.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil::testing {
 namespace {
@@ -97,6 +98,8 @@ replay::Command RandomUser::next(const WindowState& w) {
                                           enter.y + below(enter.height)});
     return replay::TypeText{below(3) != 0 ? kValues[below(kValues.size())] : text()};
   }
+  // Now and then a key, any of the window's.
+  if (kind < 98) return replay::PressKey{std::string(kKeys[below(kKeys.size())].keys)};
   // Mostly a few ticks; now and then up to an hour of animation.
   const int size = below(100);
   const long count = size < 80 ? 1 + below(10) : size < 99 ? 11 + below(990) : 1000 + below(44000);
@@ -183,6 +186,10 @@ std::string scriptLine(const replay::Command& command) {
           return c.text.empty() ? "type" : "type " + c.text;
         } else if constexpr (std::is_same_v<T, replay::Ticks>) {
           return "tick " + std::to_string(c.count);
+        } else if constexpr (std::is_same_v<T, replay::PressKey>) {
+          return "key " + c.keys;
+        } else if constexpr (std::is_same_v<T, replay::PrintFocus>) {
+          return "focus";
         } else if constexpr (std::is_same_v<T, replay::PrintSpeech>) {
           return "say";
         } else {

@@ -18,6 +18,9 @@
 #include "form_fixture.hpp"
 #include "random_events.hpp"
 #include "replay.hpp"
+#include "dialogue/keys.hpp"
+#include "window/focus.hpp"
+#include "window/geometry.hpp"
 #include "window_invariants.hpp"
 
 namespace ringcoil::testing {
@@ -45,10 +48,14 @@ std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback) {
   return value;
 }
 
-// Whether the event is a click that reaches Command5 or Command6, the only
-// buttons whose operations calculate and so may fail.
-bool clicksCalculation(const WindowState& w, const replay::Command& command) {
+// Whether the event is a click, or a key pressing the focused button, that
+// reaches Command5 or Command6, the only buttons whose operations calculate
+// and so may fail.
+bool clicksCalculation(const WindowState& w, Id focus, const replay::Command& command) {
   std::optional<Id> target;
+  if (const auto* k = std::get_if<replay::PressKey>(&command)) {
+    if (keyBinding(k->keys)->action == KeyAction::PressFocused) target = focus;
+  }
   if (const auto* e = std::get_if<replay::ElementEvent>(&command)) {
     if (e->event != Event::Click) return false;
     target = e->target;
@@ -73,8 +80,17 @@ class RandomSession {
   std::string step() {
     const WindowState& w = form_.state();
     last_ = user_.next(w);
+    // A key that would end the program, or that the display would type,
+    // becomes Tab: neither is the dialogue's to replay.
+    if (const auto* key = std::get_if<replay::PressKey>(&last_)) {
+      const KeyAction action = keyBinding(key->keys)->action;
+      const bool exits = action == KeyAction::PressFocused && form_.focus() == Command1;
+      const bool typed = form_.focus() == Text1 &&
+                         (action == KeyAction::PressKeypadKey || key->keys == "Space");
+      if (exits || typed) last_ = replay::PressKey{"Tab"};
+    }
     if (record_) events_.push_back(last_);
-    const bool calculation = clicksCalculation(w, last_);
+    const bool calculation = clicksCalculation(w, form_.focus(), last_);
     const std::size_t errorsBefore = host_.errors.size();
     try {
       std::ostream nowhere(nullptr);  // the stream never asks for the state listing
@@ -92,6 +108,7 @@ class RandomSession {
     } else if (calculation) {
       ++answers_;
     }
+    if (!inSight(w, form_.focus())) return "the focus rests out of sight on " + displayName(form_.focus());
     return watch_.check(w);
   }
 

@@ -9,14 +9,16 @@ namespace {
 
 using namespace el;
 
-constexpr std::array kEnterButtons = {Ввод, Command2, Command3, Command4, Command5, Command6};
+// The Enter buttons in the order of the stages they confirm: bit k of a set
+// of them is stage k + 1's.
+constexpr std::array kStageButtons = {Ввод, Command2, Command3, Command4, Command5, Command6};
 constexpr std::array kValueLabels = {Окно1, Окно2, Окно3, Окно4, Окно5, Окно6};
 constexpr std::array<const char*, 6> kButtonNames = {"Ввод",     "Command2", "Command3",
                                                      "Command4", "Command5", "Command6"};
 
 constexpr unsigned bit(Id button) {
-  for (std::size_t k = 0; k < kEnterButtons.size(); ++k) {
-    if (kEnterButtons[k] == button) return 1u << k;
+  for (std::size_t k = 0; k < kStageButtons.size(); ++k) {
+    if (kStageButtons[k] == button) return 1u << k;
   }
   return 0;
 }
@@ -61,7 +63,7 @@ std::optional<NameSet> nameSet(const WindowState& w) {
 
 unsigned enterButtons(const WindowState& w) {
   unsigned bits = 0;
-  for (Id b : kEnterButtons) bits |= w.visible(b) ? bit(b) : 0;
+  for (Id b : kStageButtons) bits |= w.visible(b) ? bit(b) : 0;
   return bits;
 }
 
@@ -161,7 +163,7 @@ std::string InvariantWatch::checkDialogue(const WindowState& w, NameSet names, u
       (count != 2 || (buttons & kBeforeStage5) == 0))
     return "Command5 without a stage before 5 in turns mode: " + describe(names, buttons);
 
-  for (std::size_t k = 1; k < kEnterButtons.size(); ++k) {
+  for (std::size_t k = 1; k < kStageButtons.size(); ++k) {
     const Id label = kValueLabels[std::min<std::size_t>(k, 4)];
     if ((buttons & (1u << k)) && !w.visible(label))
       return std::string(kButtonNames[k]) + " is visible without its value label";

@@ -229,5 +229,44 @@ TEST_F(ButtonFaces, EveryButtonFillsItsRectangle) {
   expectFillsInEveryState(page("page3", 4), {Закрыть, {394, 283, 67, 19}});
 }
 
+// The focus mark of a push button: a dotted rectangle just inside the
+// two-pixel bevel, on all four sides, drawn under the caption. Against the
+// same button without the focus, every changed pixel lies on that ring and
+// is darker: the mark crosses no letter's middle and lightens no ink.
+TEST_F(ButtonFaces, TheFocusMarkRunsInsideTheBevelUnderTheCaption) {
+  for (const ButtonPlace& b : {ButtonPlace{Command1, {21, 286, 104, 21}},
+                               ButtonPlace{Ввод, {21, 252, 106, 22}},
+                               ButtonPlace{aa(0), {21, 108, 33, 33}},
+                               ButtonPlace{aa(9), {21, 216, 33, 33}}}) {
+    SCOPED_TRACE(displayName(b.id));
+    window->widgetFor(Text1)->setFocus();
+    const QImage plain = grabOf(*window);
+    widget(b.id)->setFocus();
+    const QImage focused = grabOf(*window);
+    const QRect mark = b.rect.adjusted(2, 2, -2, -2);
+    int top = 0, bottom = 0, left = 0, right = 0;
+    for (int y = b.rect.top(); y <= b.rect.bottom(); ++y) {
+      for (int x = b.rect.left(); x <= b.rect.right(); ++x) {
+        if (plain.pixel(x, y) == focused.pixel(x, y)) continue;
+        const bool onMark = mark.contains(x, y) && !mark.adjusted(1, 1, -1, -1).contains(x, y);
+        ASSERT_TRUE(onMark) << "changed off the mark at " << x << "," << y;
+        // Its dots darken the face, and the soft edge of a letter lying over
+        // them; no gap of the mark lightens a letter.
+        ASSERT_LT(QColor(focused.pixel(x, y)).lightness(), QColor(plain.pixel(x, y)).lightness())
+            << "lightened at " << x << "," << y;
+        top += y == mark.top();
+        bottom += y == mark.bottom();
+        left += x == mark.left();
+        right += x == mark.right();
+      }
+    }
+    // Dotted: about every other pixel of a side, less where letters cross it.
+    EXPECT_GE(top, mark.width() / 4);
+    EXPECT_GE(bottom, mark.width() / 4);
+    EXPECT_GE(left, mark.height() / 4);
+    EXPECT_GE(right, mark.height() / 4);
+  }
+}
+
 }  // namespace
 }  // namespace ringcoil::testing

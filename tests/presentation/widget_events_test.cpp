@@ -31,6 +31,9 @@ TEST_F(WindowTest, WidgetsStartAsTheLoadedStateSays) {
   EXPECT_EQ(widget(Picture1)->geometry(), QRect(23, 23, 100, 34));
   EXPECT_EQ(widget(Фон1)->geometry(), QRect(135, 66, 340, 247));
   EXPECT_EQ(static_cast<QPushButton*>(widget(Command1))->text(), QString::fromUtf8("Выход"));
+  // The animation clock ticks every 80 ms, on time (the fixture has stopped it).
+  EXPECT_EQ(window->clock().interval(), 80);
+  EXPECT_EQ(window->clock().timerType(), Qt::PreciseTimer);
 }
 
 TEST_F(WindowTest, HoveringAComputableNameRevealsItsQuestionButton) {
@@ -311,6 +314,11 @@ TEST_F(WindowTest, KeysReachWhatTheMouseReaches) {
   EXPECT_EQ(QApplication::focusWidget(), widget(Command6));
   EXPECT_EQ(state().KeyState, "NUMS") << "the keypad's own operation ran";
 
+  // With Ctrl or Alt a digit is no keypad key.
+  key(Qt::Key_7, Qt::ControlModifier);
+  key(Qt::Key_7, Qt::AltModifier);
+  EXPECT_EQ(display()->text(), QString());
+
   // In the display the keys are typing, and Enter starts nothing.
   widget(Text1)->setFocus();
   type("7.5");
@@ -332,6 +340,18 @@ TEST_F(WindowTest, KeysReachWhatTheMouseReaches) {
   key(Qt::Key_Space);
   EXPECT_FALSE(widget(Фон1)->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), widget(Text1));
+
+  // Enter and Esc close it from the author page too; Esc elsewhere does not.
+  for (const Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
+    key(Qt::Key_F1);
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(widget(Фон1)->isVisible()) << "Esc on page 1";
+    for (int page = 0; page < 3; ++page) key(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), widget(Автор));
+    key(closing);
+    EXPECT_FALSE(widget(Фон1)->isVisible()) << QKeySequence(closing).toString().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), widget(Text1));
+  }
 }
 
 // The real message box: modal, in Russian, naming the error; the window goes

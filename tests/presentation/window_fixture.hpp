@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "presentation/form_window.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil::testing {
 

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "presentation/artwork.hpp"
-#include "window/routing.hpp"
+#include "window/geometry.hpp"
 #include "window_fixture.hpp"
 
 namespace ringcoil::testing {
@@ -22,7 +22,7 @@ class WindowPixels : public WindowTest {
     for (std::size_t i = 0; i < kElementCount; ++i) {
       const Id id = static_cast<Id>(i);
       const ElementDef& d = kElements[i];
-      if (!state().shownOnScreen(id) || d.kind == Kind::Timer) continue;
+      if (!state().shown(id) || d.kind == Kind::Timer) continue;
       QRect r;
       if (d.kind == Kind::Line) {
         r = QRect(QPoint(twipsToPixels(d.line.x1), twipsToPixels(d.line.y1)),

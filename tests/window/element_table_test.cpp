@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "window/routing.hpp"
+#include "window/geometry.hpp"
 #include "window/window_state.hpp"
 
 namespace ringcoil {
@@ -90,11 +90,11 @@ TEST(WindowState, ReportsEachChangedElementOnce) {
 TEST(WindowState, ChildrenAreNotOnScreenInsideAHiddenPage) {
   WindowState w;
   w.setVisible(el::Далеее, true);
-  EXPECT_FALSE(w.shownOnScreen(el::Далеее));
+  EXPECT_FALSE(w.shown(el::Далеее));
   w.setVisible(el::Фоно, true);
-  EXPECT_FALSE(w.shownOnScreen(el::Далеее));  // Фон1 is still hidden
+  EXPECT_FALSE(w.shown(el::Далеее));  // Фон1 is still hidden
   w.setVisible(el::Фон1, true);
-  EXPECT_TRUE(w.shownOnScreen(el::Далеее));
+  EXPECT_TRUE(w.shown(el::Далеее));
 }
 
 }  // namespace

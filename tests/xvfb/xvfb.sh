@@ -37,13 +37,15 @@ end_app_and_xvfb() {
 }
 
 wait_for_window() {
-  local pid=$1 window=""
+  local pid=$1 window
   for _ in $(seq 200); do
-    window=$(xdotool search --name "^$ringcoil_title\$" 2>/dev/null | head -n 1) || true
-    if [ -n "$window" ] && xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-      echo "$window"
-      return 0
-    fi
+    # Qt's group leader, never mapped, carries the title too.
+    for window in $(xdotool search --name "^$ringcoil_title\$" 2>/dev/null); do
+      if xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+        echo "$window"
+        return 0
+      fi
+    done
     kill -0 "$pid" 2>/dev/null || return 1
     sleep 0.1
   done

@@ -34,7 +34,7 @@ QImage drawAuthorPage(const FontFiles& fonts) {
   QPainter painter(&page);
   painter.setRenderHint(QPainter::Antialiasing);
   using namespace ringcoil::page_text;
-  drawCentred(painter, name, kAuthorName, kCentre, 32, kDarkBlue);
+  drawCentred(painter, name, kProgramKind, kCentre, 32, kDarkBlue);
   drawCentred(painter, purpose, kAuthorPurpose, kCentre, 52, kDarkBlue);
   drawCentred(painter, title, kAuthorTitle, kCentre, 103, kRed);
   drawCentred(painter, title, kAuthorVersion, kCentre, 139, kRed);

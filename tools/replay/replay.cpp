@@ -76,6 +76,13 @@ void applyCommand(Form1& form, const Command& command, std::ostream& out) {
           form.typeText(c.text);
         } else if constexpr (std::is_same_v<T, Ticks>) {
           for (long i = 0; i < c.count && !form.ended(); ++i) form.tick();
+        } else if constexpr (std::is_same_v<T, PressKey>) {
+          // The display types such a key into its text, which `type` does here.
+          if (form.key(c.keys) == KeyOutcome::DisplayEditing) {
+            out << "key " << c.keys << " goes to the display's own editing\n";
+          }
+        } else if constexpr (std::is_same_v<T, PrintFocus>) {
+          out << "focus " << displayName(form.focus()) << '\n';
         } else if constexpr (std::is_same_v<T, PrintSpeech>) {
           printSpeech(form.takeAnnouncement(), out);
         } else {

@@ -17,7 +17,8 @@ void printState(const WindowState& state, std::ostream& out);
 // What a listener was told: the words, and the help page read with them.
 void printSpeech(const Announcement& said, std::ostream& out);
 
-// Applies one command to a loaded window; `state` prints the listing to out.
+// Applies one command to a loaded window; `state` prints the listing to out,
+// `focus` the element with the keyboard focus.
 void applyCommand(Form1& form, const Command& command, std::ostream& out);
 
 // Creates the window, runs Form_Load, then the script. Prints the listings,

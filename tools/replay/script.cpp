@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "dialogue/keys.hpp"
+
 namespace ringcoil::replay {
 namespace {
 
@@ -86,8 +88,16 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
     if (!trim(rest).empty()) return "unexpected text after the tick count";
     return ticks;
   }
-  if (verb == "state") {
-    if (!trim(rest).empty()) return "state takes no arguments";
+  if (verb == "key") {
+    const std::string_view keys = nextWord(rest);
+    if (keys.empty()) return "key needs a key, as in 'key Alt+N' or 'key 5'";
+    if (!trim(rest).empty()) return "unexpected text after the key";
+    if (!keyBinding(keys)) return "unknown key '" + std::string(keys) + "'";
+    return PressKey{std::string(keys)};
+  }
+  if (verb == "state" || verb == "focus") {
+    if (!trim(rest).empty()) return std::string(verb) + " takes no arguments";
+    if (verb == "focus") return PrintFocus{};
     return PrintState{};
   }
   if (verb == "say") {

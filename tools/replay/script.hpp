@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "window/routing.hpp"
+#include "dialogue/form1.hpp"
 
 namespace ringcoil::replay {
 
@@ -26,10 +26,15 @@ struct TypeText {  // type TEXT
 struct Ticks {  // tick, tick N
   long count;
 };
+struct PressKey {  // key KEYS, as QKeySequence writes them: key Alt+N, key 5
+  std::string keys;
+};
 struct PrintState {};  // state
+struct PrintFocus {};  // focus
 struct PrintSpeech {};  // say: what a listener was told since the last say
 
-using Command = std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PrintState, PrintSpeech>;
+using Command = std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PressKey, PrintState,
+                             PrintFocus, PrintSpeech>;
 
 struct ScriptLine {
   int number;

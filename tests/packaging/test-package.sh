@@ -68,7 +68,7 @@ trap 'exit 1' INT TERM
 # The packages, built without the tests (the test run has run them), then
 # checked by lintian: informational tags are listed, errors and warnings fail.
 DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" DEB_BUILD_PROFILES=nocheck timeout 1200 \
-  "$(dirname "$0")/build-deb.sh" "$source" "$work/debs" >"$work/build.log" 2>&1 ||
+  "$source/packaging/build-deb.sh" "$source" "$work/debs" >"$work/build.log" 2>&1 ||
   { cat "$work/build.log"; exit 1; }
 deb=$work/debs/ringcoil_1.0_amd64.deb
 [ -f "$deb" ] || { echo "FAIL: no $(basename "$deb")"; cat "$work/build.log"; exit 1; }

@@ -1,4 +1,4 @@
-#include "presentation/startup_mark.hpp"
+#include "startup_mark.hpp"
 
 #include <time.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
-// Who receives a mouse event at a pixel, and which operation it starts.
+// Where elements lie in pixels, and who receives a mouse event at a pixel.
 #include <gtest/gtest.h>
 
-#include "window/routing.hpp"
+#include "window/geometry.hpp"
 
 namespace ringcoil {
 namespace {
@@ -125,28 +125,6 @@ TEST_F(Routing, PagesCoverTheTableAndEachOther) {
   EXPECT_EQ(at(centre(el::Глава)), el::Глава);
   // The keypad and the Enter button lie outside the page area.
   EXPECT_EQ(at(centre(el::Ввод)), el::Ввод);
-}
-
-TEST(Dispatch, OnlyListedPairsStartOperations) {
-  EXPECT_EQ(operationFor(aa(3), Event::Click), Operation::aa_Click);
-  EXPECT_EQ(operationFor(aa(9), Event::Click), Operation::aa_Click);
-  EXPECT_EQ(operationFor(std::nullopt, Event::MouseMove), Operation::Form_MouseMove);
-  EXPECT_EQ(operationFor(std::nullopt, Event::Load), Operation::Form_Load);
-  EXPECT_EQ(operationFor(el::Q5, Event::Click), Operation::Q5_Click);
-  EXPECT_EQ(operationFor(el::Виток, Event::MouseMove), Operation::Виток_MouseMove);
-  EXPECT_EQ(operationFor(el::Timer1, Event::Timer), Operation::Timer1_Timer);
-
-  EXPECT_EQ(operationFor(std::nullopt, Event::Click), std::nullopt);
-  EXPECT_EQ(operationFor(el::Виток, Event::Click), std::nullopt);
-  EXPECT_EQ(operationFor(el::Виток2, Event::MouseMove), std::nullopt);
-  EXPECT_EQ(operationFor(el::Магнит, Event::MouseMove), std::nullopt);
-  EXPECT_EQ(operationFor(el::aaaa, Event::MouseMove), std::nullopt);
-  EXPECT_EQ(operationFor(el::Text1, Event::Click), std::nullopt);
-  EXPECT_EQ(operationFor(el::Фон1, Event::Click), std::nullopt);
-  EXPECT_EQ(operationFor(el::Фон3, Event::Click), std::nullopt);
-  EXPECT_EQ(operationFor(el::Автор, Event::MouseMove), std::nullopt);
-  EXPECT_EQ(operationFor(el::Q1, Event::Click), std::nullopt);
-  EXPECT_EQ(operationFor(el::Глава, Event::MouseMove), std::nullopt);
 }
 
 }  // namespace

@@ -1,6 +1,26 @@
-# Makes the faces the program embeds from the bundled fonts at build time
-# (see subset_font.py), with fontTools: Debian's fonttools package serves the
-# system's Python, which is looked for first.
+# The functions that turn the assets into what the program embeds, at build
+# time: raw pixels from the pictures (tools/rawpix) and faces cut down from
+# the bundled fonts (tools/fontsubset/subset_font.py, with fontTools: Debian's
+# fonttools package serves the system's Python, which is looked for first).
+
+# ringcoil_raw_pictures(OUT_VAR NAME...): the .rgb32 files made from
+# assets/NAME.png in the build tree.
+function(ringcoil_raw_pictures out_var)
+  set(outputs)
+  foreach(name IN LISTS ARGN)
+    set(input ${PROJECT_SOURCE_DIR}/assets/${name}.png)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/raw/${name}.rgb32)
+    add_custom_command(OUTPUT ${output}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/raw
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:ringcoil-rawpix> ${input} ${output}
+      DEPENDS ringcoil-rawpix ${input}
+      COMMENT "Raw pixels of ${name}.png"
+      VERBATIM)
+    list(APPEND outputs ${output})
+  endforeach()
+  set(${out_var} ${outputs} PARENT_SCOPE)
+endfunction()
+
 set(RINGCOIL_FONTTOOLS_PYTHON "" CACHE FILEPATH "A Python 3 that has fontTools")
 if(NOT RINGCOIL_FONTTOOLS_PYTHON)
   find_program(path_python3 python3)
@@ -21,7 +41,7 @@ endif()
 # from assets/fonts/SOURCE, named FAMILY, with the characters UNICODES lists
 # (all of them when it is left out), as fonts/OUTPUT in the build tree.
 function(ringcoil_font_face out_var source family output)
-  set(script ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/subset_font.py)
+  set(script ${PROJECT_SOURCE_DIR}/tools/fontsubset/subset_font.py)
   set(input ${PROJECT_SOURCE_DIR}/assets/fonts/${source})
   set(face ${CMAKE_CURRENT_BINARY_DIR}/fonts/${output})
   add_custom_command(OUTPUT ${face}

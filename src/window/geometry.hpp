@@ -1,8 +1,8 @@
-// Which element an event reaches, and which operation it starts.
+// Where elements lie in pixels, and which element a mouse event at a pixel
+// reaches.
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "window/window_state.hpp"
 
@@ -20,12 +20,18 @@ struct PixelRect {
   friend constexpr bool operator==(PixelRect, PixelRect) = default;
 };
 
-inline constexpr int kClientWidthPx = 485;
-inline constexpr int kClientHeightPx = 325;
-
 // Twips to whole pixels, rounded to the nearest (338 twips are 23 pixels).
 constexpr int twipsToPixels(int twips) {
   return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+// The window's client area: 485 × 325 pixels.
+inline constexpr int kClientWidthPx = twipsToPixels(kForm.clientWidth);
+inline constexpr int kClientHeightPx = twipsToPixels(kForm.clientHeight);
+
+// Whether two rectangles share a pixel.
+constexpr bool overlap(PixelRect a, PixelRect b) {
+  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
 // The element's rectangle in pixels, relative to its container's inner area.
@@ -52,42 +58,5 @@ std::optional<Id> elementAt(const WindowState& state, int x, int y);
 constexpr bool insideClient(int x, int y) {
   return x >= 0 && y >= 0 && x < kClientWidthPx && y < kClientHeightPx;
 }
-
-enum class Event : std::uint8_t { Load, Click, MouseMove, Timer };
-
-// Every operation an event can start.
-enum class Operation : std::uint8_t {
-  Form_Load,
-  Form_MouseMove,
-  aa_Click,
-  aaa_Click,
-  aaa_MouseMove,
-  aaaa_Click,
-  Ввод_Click,
-  Command2_Click,
-  Command3_Click,
-  Command4_Click,
-  Command5_Click,
-  Command6_Click,
-  Command1_Click,
-  Q5_Click,
-  Q6_Click,
-  Q5_MouseMove,
-  Q6_MouseMove,
-  Виток_MouseMove,
-  Индукт_MouseMove,
-  Глава_Click,
-  Далее_Click,
-  Далеее_Click,
-  Закрыть_Click,
-  Автор_Click,
-  Timer1_Timer,
-};
-
-// The operation that `event` on `target` starts (nullopt target: the window
-// itself), or nullopt where the event is ignored.
-std::optional<Operation> operationFor(std::optional<Id> target, Event event);
-
-std::string_view operationName(Operation op);
 
 }  // namespace ringcoil

@@ -1,0 +1,75 @@
+// What the keyboard and assistive tools do besides the focused button's own
+// click: each gesture raises the events the mouse raises for it, then puts
+// the focus on the user's next step.
+#include "dialogue/form1.hpp"
+#include "dialogue/keys.hpp"
+#include "window/focus.hpp"
+
+namespace ringcoil {
+
+using namespace el;
+
+void Form1::chooseMode(Id name) {
+  if (ended_ || !inSight(w_, name)) return;  // the mouse could not hover it either
+  raise(name, Event::MouseMove);
+  raise(name == Виток ? Q5 : Q6, Event::Click);
+  focus_ = enterButtonInSight(w_);
+}
+
+void Form1::openHelp() {
+  if (ended_) return;
+  raise(Глава, Event::Click);
+  if (const auto control = helpControlInSight(w_)) focus_ = *control;
+}
+
+void Form1::closeAuthorPage() {
+  if (inSight(w_, Автор)) raise(Автор, Event::Click);
+}
+
+void Form1::press(Id id) {
+  if (id == Виток || id == Индукт) return chooseMode(id);
+  if (id == Глава) return openHelp();
+  if (id == Автор) return closeAuthorPage();
+  // As a click: nothing happens to a button out of the user's sight.
+  if (def(id).kind == Kind::PushButton && inSight(w_, id)) raise(id, Event::Click);
+}
+
+KeyOutcome Form1::key(std::string_view keys) {
+  const KeyBinding* binding = keyBinding(keys);
+  if (!binding) return KeyOutcome::Unknown;
+  // The display types digits, the comma, the point and blanks into its text,
+  // and copies its own selection.
+  const bool typed = binding->action == KeyAction::PressKeypadKey || keys == "Space" ||
+                     binding->action == KeyAction::CopyAnswer;
+  if (focus_ == Text1 && typed) return KeyOutcome::DisplayEditing;
+  if (ended_) return KeyOutcome::Handled;
+  switch (binding->action) {
+    case KeyAction::ChooseTurns:
+      chooseMode(Виток);
+      break;
+    case KeyAction::ChooseInductance:
+      chooseMode(Индукт);
+      break;
+    case KeyAction::OpenHelp:
+      openHelp();
+      break;
+    case KeyAction::PressKeypadKey:
+      raise(aa(binding->keypadIndex), Event::Click);
+      break;
+    case KeyAction::PressFocused:
+      if (def(focus_).kind == Kind::PushButton || focus_ == Автор) press(focus_);
+      break;
+    case KeyAction::CloseAuthorPage:
+      if (focus_ == Автор) closeAuthorPage();
+      break;
+    case KeyAction::NextInTabOrder:
+    case KeyAction::PreviousInTabOrder:
+      focusNextInTabOrder(binding->action == KeyAction::NextInTabOrder);
+      break;
+    case KeyAction::CopyAnswer:
+      return KeyOutcome::CopyAnswer;
+  }
+  return KeyOutcome::Handled;
+}
+
+}  // namespace ringcoil

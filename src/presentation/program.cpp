@@ -1,0 +1,34 @@
+#include "presentation/program.hpp"
+
+#include <QApplication>
+
+#include "presentation/form_window.hpp"
+#include "presentation/session.hpp"
+#include "presentation/window_frame.hpp"
+
+namespace ringcoil {
+
+int runProgram(void (*beforeShow)(QWidget& window)) {
+  keepSessionBusFromStarting();
+  // Qt keeps references to these for the application's life.
+  char name[] = "ringcoil";
+  char* arguments[] = {name, nullptr};
+  int count = 1;
+  StartGuard guard;
+  QApplication app(count, arguments);
+  guard.release();
+
+  prepareApplication(app);
+  FormWindow window;
+  if (beforeShow) beforeShow(window);
+  // Declared after the window, so destroyed before it.
+  const auto frame = frameForPlatform(window);
+  if (frame) {
+    frame->show();
+  } else {
+    window.show();
+  }
+  return QApplication::exec();
+}
+
+}  // namespace ringcoil

@@ -1,0 +1,105 @@
+// The key table and what is written about it: every key the window answers
+// is in the README's and both manual pages' lists of keys, and each key runs
+// the gesture the table gives it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "dialogue/keys.hpp"
+#include "form_fixture.hpp"
+
+namespace ringcoil::testing {
+namespace {
+
+std::string read(const std::string& path) {
+  std::ifstream file(std::string(RINGCOIL_SOURCE_DIR) + "/" + path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The text between `from` and the next heading starting with `next`, with
+// the manual pages' markup taken out: ".BR 0 \(en 9" reads "0–9".
+std::string section(const std::string& text, const std::string& from, const std::string& next) {
+  const auto start = text.find(from);
+  if (start == std::string::npos) return {};
+  std::string s = text.substr(start, text.find(next, start + from.size()) - start);
+  for (const auto& [markup, plain] : {std::pair<std::string, std::string>{" \\(en ", "–"},
+                                      {"\\&", ""}, {"\"", ""}, {".BR ", ""}, {".B ", ""}}) {
+    for (auto at = s.find(markup); at != std::string::npos; at = s.find(markup, at)) {
+      s.replace(at, markup.size(), plain);
+    }
+  }
+  return s;
+}
+
+TEST(Keys, EveryKeyIsInTheListsOfKeys) {
+  const std::string lists[] = {
+      section(read("README.md"), "## Without a mouse", "\n## "),
+      section(read("packaging/man/ringcoil.1"), ".SH KEYS", ".SH "),
+      section(read("packaging/man/ru/ringcoil.1"), ".SH КЛАВИШИ", ".SH "),
+  };
+  for (const std::string& list : lists) {
+    ASSERT_FALSE(list.empty());
+    for (const KeyBinding& binding : kKeys) {
+      // The keypad's keys are listed as a range: "0–9", then the comma and point.
+      const bool keypad = binding.action == KeyAction::PressKeypadKey;
+      const std::string written = keypad ? "0–9" : std::string(binding.keys);
+      EXPECT_NE(list.find(written), std::string::npos)
+          << binding.keys << " missing from:\n" << list.substr(0, 60);
+    }
+  }
+}
+
+TEST(Keys, EachRowNamesItsKeyOnce) {
+  for (std::size_t i = 0; i < kKeys.size(); ++i) {
+    for (std::size_t j = i + 1; j < kKeys.size(); ++j) EXPECT_NE(kKeys[i].keys, kKeys[j].keys);
+    EXPECT_EQ(keyBinding(kKeys[i].keys), &kKeys[i]);
+    // A keypad key's row presses the key of its own caption; the point the comma.
+    if (kKeys[i].action == KeyAction::PressKeypadKey) {
+      const std::string_view caption = kKeys[i].keys == "." ? "," : kKeys[i].keys;
+      EXPECT_EQ(def(aa(kKeys[i].keypadIndex)).caption, caption);
+    }
+  }
+  EXPECT_EQ(keyBinding("Ctrl+N"), nullptr);
+}
+
+// What an assistive tool is told a press does, in keys.
+TEST(Keys, ThePressOfAnElementIsItsKeys) {
+  using V = std::vector<std::string_view>;
+  EXPECT_EQ(keysPressing(el::Виток), (V{"Alt+N"}));
+  EXPECT_EQ(keysPressing(el::Индукт), (V{"Alt+L"}));
+  EXPECT_EQ(keysPressing(el::Глава), (V{"F1"}));
+  EXPECT_EQ(keysPressing(el::Ввод), (V{"Return", "Enter", "Space"}));
+  EXPECT_EQ(keysPressing(el::Автор), (V{"Return", "Enter", "Space", "Esc"}));
+  EXPECT_EQ(keysPressing(el::Окно1), V{});
+  EXPECT_EQ(keysPressing(el::Фон1), V{});
+}
+
+// An assistive tool's press runs what the mouse runs on the element pressed:
+// each computable name chooses its own mode, and only while it is in sight.
+TEST_F(FormTest, APressOnANameChoosesItsOwnMode) {
+  form.press(el::Индукт);
+  EXPECT_TRUE(visible(el::Индукт2)) << "the inductance is the answer";
+  EXPECT_EQ(caption(el::Z), "");
+  EXPECT_EQ(form.focus(), el::Ввод);
+  form.press(el::Виток);  // the name is gone: nothing happens
+  EXPECT_EQ(caption(el::Z), "");
+  form.press(el::aaa);
+  form.press(el::aaaa);
+  form.press(el::Глава);
+  form.press(el::Виток);  // under the open page
+  EXPECT_EQ(caption(el::Z), "");
+  form.press(el::Автор);  // not in sight yet: the help stays open
+  EXPECT_TRUE(visible(el::Фон1));
+  for (const Id next : {el::Далее, el::Далеее, el::Закрыть, el::Автор}) form.press(next);
+  EXPECT_FALSE(visible(el::Фон1));
+  form.press(el::Виток);
+  EXPECT_EQ(caption(el::Z), "1");
+  EXPECT_TRUE(visible(el::Виток2)) << "the number of turns is the answer";
+}
+
+}  // namespace
+}  // namespace ringcoil::testing
