@@ -35,15 +35,19 @@ void Form1::typeText(std::string_view text) {
 
 // A failed calculation ends the operation that called it: nothing after the
 // failing step runs. The user is told, and the window goes on as the failure
-// left it, so that everything entered so far stays.
+// left it, so that everything entered so far stays. A completed step is put
+// in words for a listener.
 void Form1::perform(const Handler& handler, int index) {
   const bool helpWasOpen = w_.visible(Фон1);
+  bool completed = true;
   try {
     handler.run(*this, index);
   } catch (const RuntimeError& error) {
     host_.showError(error.code);
+    completed = false;
   }
   keepFocusInSight(helpWasOpen);
+  if (completed && isAnnounced(handler.name)) announcement_.append(announce(handler.name, w_));
 }
 
 void Form1::focusMoved(Id id) { focus_ = id; }

@@ -11,8 +11,10 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "dialogue/announcement.hpp"
 #include "dialogue/host.hpp"
 #include "window/window_state.hpp"
 
@@ -25,6 +27,7 @@ enum class KeyOutcome : std::uint8_t {
   Handled,         // it ran its gesture, or it means nothing where the focus is
   DisplayEditing,  // the display has the focus and types it into its text
   Unknown,         // no key of the window
+  CopyAnswer,      // the host is to copy the answer (answerText) to the clipboard
 };
 
 class Form1 {
@@ -50,6 +53,8 @@ class Form1 {
   const WindowState& state() const { return w_; }
   // Elements changed since the last call (see WindowState::takeChanges).
   std::vector<Id> takeChanges() { return w_.takeChanges(); }
+  // What the steps completed since the last call did, for a listener.
+  Announcement takeAnnouncement() { return std::exchange(announcement_, {}); }
   // Whether "Выход" has ended the program; later events are ignored.
   bool ended() const { return ended_; }
 
@@ -150,6 +155,7 @@ class Form1 {
   bool ended_ = false;
   Id focus_;
   std::optional<Id> focusBeforeHelp_;  // while the help pages are open
+  Announcement announcement_;
 };
 
 }  // namespace ringcoil

@@ -37,8 +37,10 @@ void Form1::press(Id id) {
 KeyOutcome Form1::key(std::string_view keys) {
   const KeyBinding* binding = keyBinding(keys);
   if (!binding) return KeyOutcome::Unknown;
-  // The display types digits, the comma, the point and blanks into its text.
-  const bool typed = binding->action == KeyAction::PressKeypadKey || keys == "Space";
+  // The display types digits, the comma, the point and blanks into its text,
+  // and copies its own selection.
+  const bool typed = binding->action == KeyAction::PressKeypadKey || keys == "Space" ||
+                     binding->action == KeyAction::CopyAnswer;
   if (focus_ == Text1 && typed) return KeyOutcome::DisplayEditing;
   if (ended_) return KeyOutcome::Handled;
   switch (binding->action) {
@@ -64,6 +66,8 @@ KeyOutcome Form1::key(std::string_view keys) {
     case KeyAction::PreviousInTabOrder:
       focusNextInTabOrder(binding->action == KeyAction::NextInTabOrder);
       break;
+    case KeyAction::CopyAnswer:
+      return KeyOutcome::CopyAnswer;
   }
   return KeyOutcome::Handled;
 }

@@ -24,7 +24,8 @@ enum class KeyAction : std::uint8_t {
   PressFocused,       // the focused element's press: a button's click
   CloseAuthorPage,    // only while the author page has the focus
   NextInTabOrder,     // Tab
-  PreviousInTabOrder  // Shift+Tab
+  PreviousInTabOrder, // Shift+Tab
+  CopyAnswer          // the answer to the clipboard, by the host (KeyOutcome::CopyAnswer)
 };
 
 struct KeyBinding {
@@ -33,11 +34,12 @@ struct KeyBinding {
   int keypadIndex = -1;  // PressKeypadKey: the index of aa
 };
 
-// Alt+N, Alt+L and F1 work wherever the focus is; the other keys reach the
+// Alt+N, Alt+L, F1 and Ctrl+C work wherever the focus is (Ctrl+C in the
+// display copies the display's own selection); the other keys reach the
 // window from the focused element when the element leaves them.
 constexpr bool isShortcut(KeyAction action) {
   return action == KeyAction::ChooseTurns || action == KeyAction::ChooseInductance ||
-         action == KeyAction::OpenHelp;
+         action == KeyAction::OpenHelp || action == KeyAction::CopyAnswer;
 }
 
 // N and L are the letters of the formulas; Qt also takes them from the Latin
@@ -64,6 +66,7 @@ inline constexpr std::array kKeys = std::to_array<KeyBinding>({
     {"Esc", KeyAction::CloseAuthorPage},
     {"Tab", KeyAction::NextInTabOrder},
     {"Shift+Tab", KeyAction::PreviousInTabOrder},
+    {"Ctrl+C", KeyAction::CopyAnswer},
 });
 
 // The row of `keys`; nullptr for a key the window does not use.

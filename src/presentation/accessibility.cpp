@@ -1,17 +1,20 @@
 #include "presentation/accessibility.hpp"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegion>
 #include <array>
 #include <map>
 
+#include "presentation/accessible_display.hpp"
 #include "presentation/accessible_texts.hpp"
 #include "presentation/accessible_widgets.hpp"
 #include "presentation/form_window.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/speech.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {
@@ -104,9 +107,8 @@ class PaintedLabel final : public QAccessibleInterface, public QAccessibleAction
     return nullptr;
   }
   QStringList actionNames() const override { return {pressAction()}; }
-  QStringList keyBindingsForAction(const QString& action) const override {
-    return action == pressAction() ? keysPressingText(id_) : QStringList();
-  }
+  // The key is in the description, in words.
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
     if (window_ && action == pressAction()) window_->press(id_);
   }
@@ -158,7 +160,9 @@ class WindowInterface final : public QAccessibleWidget {
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description) return windowDescription();
+    if (t == QAccessible::Description) {
+      return keysStillToTell(*window_) ? windowDescription() : QString();
+    }
     return QAccessibleWidget::text(t);
   }
   int childCount() const override {
@@ -236,8 +240,12 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   if (auto* window = dynamic_cast<FormWindow*>(object)) return new WindowInterface(window);
   auto* widget = static_cast<QWidget*>(object);
   auto* window = dynamic_cast<FormWindow*>(widget->window());
+  if (!window) return nullptr;
+  // The display is asked for while it is being set up, before it is marked
+  // as an element.
+  if (auto* display = qobject_cast<QLineEdit*>(widget)) return accessibleDisplay(*display);
   const std::optional<Id> id = FormWindow::elementOf(widget);
-  if (!window || !id) return nullptr;
+  if (!id) return nullptr;
   if (auto* button = qobject_cast<QPushButton*>(widget))
     return accessibleButton(*window, *button, *id);
   if (auto* box = dynamic_cast<PictureBox*>(widget)) return accessibleBox(*window, *box, *id);
@@ -245,12 +253,6 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
 }
 
 }  // namespace
-
-void announceDialogueStatus(QWidget* focused) {
-  if (!focused || !QAccessible::isActive() || !qobject_cast<QPushButton*>(focused)) return;
-  QAccessibleEvent event(focused, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&event);
-}
 
 void installAccessibility() {
   QAccessible::removeFactory(makeInterface);

@@ -25,9 +25,4 @@ void installAccessibility();
 // tool has looked at yet.
 std::vector<QAccessible::Event> announceChange(FormWindow& window, Id id);
 
-// Tells assistive tools that the dialogue's state (the hint, the answer)
-// changed while the focus stayed on `focused`: the buttons that move the
-// dialogue on describe themselves by it.
-void announceDialogueStatus(QWidget* focused);
-
 }  // namespace ringcoil

@@ -1,7 +1,9 @@
 #include "presentation/accessible_texts.hpp"
 
 #include <QStringList>
+#include <utility>
 
+#include "dialogue/announcement.hpp"
 #include "dialogue/keys.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"
@@ -61,7 +63,10 @@ QString paintedLabelName(const WindowState& state, Id id) {
 
 QString paintedLabelDescription(Id id) {
   const QString keys = keysPressingText(id).join(QStringLiteral(", "));
-  if (id == Глава) return QStringLiteral("Подробнее. Клавиша %1 открывает справку").arg(keys);
+  if (id == Глава) {
+    return QStringLiteral("Подробнее. Клавиша %1 открывает справку. ").arg(keys) +
+           windowDescription();
+  }
   if (id == Справка) return QStringLiteral("Подсказка");
   if (id == Виток) return QStringLiteral("Клавиши %1: рассчитать количество витков").arg(keys);
   if (id == Индукт) return QStringLiteral("Клавиши %1: рассчитать индуктивность").arg(keys);
@@ -72,17 +77,7 @@ QString paintedLabelDescription(Id id) {
   return {};
 }
 
-QString dialogueStatus(const WindowState& state) {
-  QString status = qText(state.caption(Справка));
-  for (const TableRow& row : kTableRows) {
-    const std::string& value = state.caption(row.value);
-    if (state.visible(row.answerName) && state.visible(row.value) && !value.empty() &&
-        value != "Ответ") {
-      status += QStringLiteral(". ") + paintedLabelName(state, row.value);
-    }
-  }
-  return status;
-}
+QString dialogueStatus(const WindowState& state) { return qText(standing(state)); }
 
 QString pageText(Id page) {
   using namespace page_text;
@@ -103,17 +98,36 @@ QString pageText(Id page) {
   return paragraphs.join(QLatin1Char('\n'));
 }
 
+QString spokenKeys(std::string_view keys) {
+  // The table writes keys as Qt does, in English; a Russian voice reads
+  // these words instead.
+  static const std::pair<QString, QString> kSpoken[] = {
+      {QStringLiteral("Alt+"), QStringLiteral("Альт+")},
+      {QStringLiteral("Ctrl+"), QStringLiteral("Контрол+")},
+      {QStringLiteral("Return"), QStringLiteral("Ввод")},
+      {QStringLiteral("Enter"), QStringLiteral("Ввод")},
+      {QStringLiteral("Space"), QStringLiteral("пробел")},
+      {QStringLiteral("Esc"), QStringLiteral("Эскейп")},
+  };
+  QString spoken = qText(keys);
+  for (const auto& [written, words] : kSpoken) spoken.replace(written, words);
+  return spoken;
+}
+
 QStringList keysPressingText(Id id) {
   QStringList keys;
-  for (const std::string_view k : keysPressing(id)) keys << qText(k);
+  for (const std::string_view k : keysPressing(id)) {
+    if (const QString key = spokenKeys(k); !keys.contains(key)) keys << key;
+  }
   return keys;
 }
 
 QString windowDescription() {
   return QStringLiteral(
-      "Клавиши: Alt+N — рассчитать количество витков, Alt+L — рассчитать индуктивность; "
-      "цифры и запятая — кнопки калькулятора; Enter или пробел — нажать кнопку в фокусе; "
-      "Tab — к следующей кнопке; F1 — справка, Enter на её страницах — дальше.");
+      "Клавиши: Альт+N — рассчитать количество витков, Альт+L — рассчитать индуктивность; "
+      "цифры и запятая — кнопки калькулятора; Ввод или пробел — нажать кнопку в фокусе; "
+      "Табуляция — к следующей кнопке; Контрол+C — скопировать ответ; "
+      "F1 — справка, Ввод на её страницах — дальше.");
 }
 
 }  // namespace ringcoil

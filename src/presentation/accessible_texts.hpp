@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string_view>
 
 #include "window/window_state.hpp"
 
@@ -26,18 +27,24 @@ QString paintedLabelName(const WindowState& state, Id id);
 QString paintedLabelDescription(Id id);
 
 // The description of the buttons that move the dialogue on (the Enter
-// buttons, "#", the "?" buttons): the hint, and the answer once there is
-// one, so that a screen reader tells them where the focus lands.
+// buttons, "#", the "?" buttons): the hint, and the answer, rounded, once
+// there is one, so that a screen reader tells them where the focus lands.
 QString dialogueStatus(const WindowState& state);
 
 // The wording of a help page or the author page, line by line as drawn,
 // the lines of a paragraph joined and their hyphenation undone.
 QString pageText(Id page);
 
-// The keys that do what an assistive tool's press on the element does.
+// Keys as the key table writes them ("Alt+N", "Return"), in words a Russian
+// voice reads: «Альт+N», «Ввод».
+QString spokenKeys(std::string_view keys);
+
+// The keys that do what an assistive tool's press on the element does, in
+// those words.
 QStringList keysPressingText(Id id);
 
-// The window's own description: the keys that reach everything.
+// The keys that reach everything, in words a Russian voice reads: the
+// window's description when it opens, and the title's always.
 QString windowDescription();
 
 }  // namespace ringcoil

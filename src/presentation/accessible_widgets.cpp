@@ -8,6 +8,7 @@
 #include "presentation/accessible_texts.hpp"
 #include "presentation/form_window.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/speech.hpp"
 #include "window/focus.hpp"
 
 namespace ringcoil {
@@ -52,8 +53,9 @@ class ElementButton final : public QAccessibleWidget {
       const QString name = accessibleNameOf(id_);
       return name.isEmpty() ? button->text() : name;
     }
-    if (t == QAccessible::Description && window_ && movesDialogueOn(id_)) {
-      return dialogueStatus(window_->state());
+    if (t == QAccessible::Description) {
+      if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
+      if (window_ && movesDialogueOn(id_)) return dialogueStatus(window_->state());
     }
     return QAccessibleWidget::text(t);
   }
@@ -68,12 +70,19 @@ class ElementButton final : public QAccessibleWidget {
   QAccessibleInterface* parent() const override { return parentOf(widget()); }
 
   QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
-  QStringList keyBindingsForAction(const QString& action) const override {
-    return action == pressAction() ? keysPressingText(id_) : QStringList();
-  }
+  // Enter and Space press any focused button; screen readers would read
+  // their names out in English.
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
     if (action == pressAction()) {
-      if (window_) window_->press(id_);
+      // Once the tool has its answer: what the press opens (a message box
+      // runs a loop of its own) must not hold the tool's call.
+      QMetaObject::invokeMethod(
+          widget(),
+          [window = window_, id = id_] {
+            if (window) window->press(id);
+          },
+          Qt::QueuedConnection);
     } else if (action == setFocusAction()) {
       widget()->setFocus(Qt::OtherFocusReason);
     }
@@ -93,7 +102,10 @@ class ElementBox final : public QAccessibleWidget {
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return accessibleNameOf(id_);
-    if (t == QAccessible::Description && id_ != Picture1) return pageText(id_);
+    if (t == QAccessible::Description) {
+      if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
+      if (id_ != Picture1) return pageText(id_);
+    }
     return QAccessibleWidget::text(t);
   }
 
@@ -123,10 +135,7 @@ class ElementBox final : public QAccessibleWidget {
     if (id_ == Автор) return {pressAction(), setFocusAction()};
     return QAccessibleWidget::actionNames();
   }
-  QStringList keyBindingsForAction(const QString& action) const override {
-    if (id_ == Автор && action == pressAction()) return keysPressingText(id_);
-    return QAccessibleWidget::keyBindingsForAction(action);
-  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
     if (window_ && id_ == Автор && action == pressAction()) {
       window_->press(id_);

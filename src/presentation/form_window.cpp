@@ -22,6 +22,7 @@
 #include "presentation/keys.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/speech.hpp"
 #include "presentation/window_frame.hpp"
 #include "window/geometry.hpp"
 
@@ -163,13 +164,11 @@ void FormWindow::setTabOrder() {
 void FormWindow::sync() {
   QWidget* const focusedBefore = focusWidget();
   bool surfaceChanged = false;
-  bool hintChanged = false;
   std::vector<Id> hidden;
   for (const Id id : form_.takeChanges()) {
     QWidget* widget = widgetFor(id);
     if (!widget) {
       surfaceChanged = true;
-      hintChanged = hintChanged || id == el::Справка;
       announceChange(*this, id);
       continue;
     }
@@ -185,9 +184,8 @@ void FormWindow::sync() {
   followFocus();
   for (const Id id : hidden) syncElement(id);
   if (surfaceChanged) update();
-  // Where the focus moved, the screen reader reads the new element with the
-  // state; where it stayed, it is told the state changed.
-  if (hintChanged && focusWidget() == focusedBefore) announceDialogueStatus(focusedBefore);
+  // What the step did, told where the focus lands or as a notification.
+  tellStep(*this, focusedBefore, form_.takeAnnouncement());
 }
 
 std::optional<Id> FormWindow::elementOf(const QObject* widget) {
@@ -344,6 +342,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 KeyOutcome FormWindow::pressKey(std::string_view keys) {
   const KeyOutcome outcome = form_.key(keys);
   sync();
+  if (outcome == KeyOutcome::CopyAnswer) copyAnswer(*this);
   return outcome;
 }
 
@@ -379,6 +378,8 @@ void FormWindow::showError(ErrorCode code) {
   QMessageBox box(QMessageBox::Critical, qText(kForm.caption), qText(errorMessage(code)),
                   QMessageBox::Ok, this);
   fitTitleBar(box);
+  // Shown as «OK»; read in Russian.
+  box.button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("ОК"));
   box.exec();
 }
 

@@ -190,6 +190,8 @@ std::string scriptLine(const replay::Command& command) {
           return "key " + c.keys;
         } else if constexpr (std::is_same_v<T, replay::PrintFocus>) {
           return "focus";
+        } else if constexpr (std::is_same_v<T, replay::PrintSpeech>) {
+          return "say";
         } else {
           return "state";
         }

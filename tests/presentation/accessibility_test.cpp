@@ -10,6 +10,7 @@
 
 #include "dialogue/keys.hpp"
 #include "presentation/accessibility.hpp"
+#include "presentation/accessible_texts.hpp"
 #include "window_fixture.hpp"
 
 namespace ringcoil::testing {
@@ -44,6 +45,11 @@ class AccessibilityTest : public WindowTest {
     }
     return texts;
   }
+  // A tool's press; a button's click runs once the tool has its answer.
+  static void press(QAccessibleInterface* target) {
+    target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+  }
   QAccessibleInterface* shownText(const QString& name) const {
     for (QAccessibleInterface* child : children(QAccessible::StaticText)) {
       if (!child->state().invisible && child->text(QAccessible::Name) == name) return child;
@@ -74,14 +80,21 @@ TEST_F(AccessibilityTest, TheWindowReadsItsTitleTableAndHintInOrder) {
       u("KELVANO приветствует всех радиолюбителей! Наведи мышку на искомый параметр"),
   };
   EXPECT_EQ(shownTexts(), expected);
-  EXPECT_EQ(shownText(expected.front())->text(QAccessible::Description),
-            u("Подробнее. Клавиша F1 открывает справку"));
-  // The window's description lists the keys that work wherever the focus is.
+  // The list of keys: the window's description until the window is first
+  // left, so that it is read once; the title's always. It names every key
+  // that works wherever the focus is, in words a Russian voice reads.
+  const QString title = shownText(expected.front())->text(QAccessible::Description);
+  EXPECT_TRUE(title.startsWith(u("Подробнее. Клавиша F1 открывает справку. Клавиши: Альт+N")));
   for (const KeyBinding& binding : kKeys) {
     if (!isShortcut(binding.action)) continue;
-    EXPECT_TRUE(root()->text(QAccessible::Description).contains(u(binding.keys.data())))
+    EXPECT_TRUE(root()->text(QAccessible::Description).contains(spokenKeys(binding.keys)))
         << binding.keys;
   }
+  EXPECT_FALSE(root()->text(QAccessible::Description).contains(u("Alt")));
+  QEvent deactivate(QEvent::WindowDeactivate);
+  QCoreApplication::sendEvent(window.get(), &deactivate);
+  EXPECT_EQ(root()->text(QAccessible::Description), QString());
+  EXPECT_EQ(shownText(expected.front())->text(QAccessible::Description), title);
 }
 
 TEST_F(AccessibilityTest, EveryLabelTheWindowCanShowIsAChild) {
@@ -128,9 +141,19 @@ TEST_F(AccessibilityTest, AfterACalculationTheValuesAndTheAnswerAreRead) {
   EXPECT_EQ(labels.front().first->text(QAccessible::Name), u("Индуктивность"));
   EXPECT_EQ(labels.front().first->text(QAccessible::Description), u("Искомая величина"));
   EXPECT_FALSE(labels.front().first->state().invisible);
-  // The button that moves the dialogue on tells the hint and the answer.
+  // Where the last step put the focus, the button tells what the step did;
+  // once the focus has left it, it tells where the user stands. The answer
+  // is rounded for the ear, and its unit said.
+  ASSERT_EQ(window->focusWidget(), widget(Command6));
   EXPECT_EQ(of(Command6)->text(QAccessible::Description),
-            u("Получи ответ'. Индуктивность: 133,333333333333 (ответ)"));
+            u("Количество витков: 10 витков. Индуктивность: 133,333 микрогенри, ответ."));
+  widget(Command1)->setFocus();
+  widget(Command6)->setFocus();
+  EXPECT_EQ(of(Command6)->text(QAccessible::Description),
+            u("Получи ответ. Индуктивность: 133,333 микрогенри, ответ."));
+  // No key names for screen readers to read out in English.
+  EXPECT_TRUE(of(Command6)->actionInterface()->keyBindingsForAction(
+      QAccessibleActionInterface::pressAction()).isEmpty());
 }
 
 // The core's changes, announced one by one as the window's sync does.
@@ -186,6 +209,11 @@ TEST_F(AccessibilityTest, EveryWidgetHasATellingName) {
   EXPECT_EQ(of(Text1)->text(QAccessible::Name), u("Дисплей калькулятора"));
   keys("12");
   EXPECT_EQ(of(Text1)->text(QAccessible::Value), u("12"));
+  // Its text is one run: a screen reader that goes by the runs reads it whole.
+  int start = -1;
+  int end = -1;
+  of(Text1)->textInterface()->attributes(1, &start, &end);
+  EXPECT_EQ(std::pair(start, end), std::pair(0, 2));
 
   // The buttons shown together have names, all different: "?" and "#" say
   // what they do.
@@ -224,7 +252,7 @@ TEST_F(AccessibilityTest, RolesCoverageTextsAndActionsOfTheWidgetsAndPages) {
   // the page's button.
   QAccessibleInterface* title = shownText(u("Расчет катушки на кольцевом сердечнике"));
   ASSERT_NE(title->actionInterface(), nullptr);
-  title->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(title);
   EXPECT_TRUE(widget(Фон1)->isVisible());
   EXPECT_TRUE(of(Q5)->state().offscreen) << "covered by page 1";
   EXPECT_FALSE(of(Далее)->state().offscreen);
@@ -233,12 +261,12 @@ TEST_F(AccessibilityTest, RolesCoverageTextsAndActionsOfTheWidgetsAndPages) {
   EXPECT_EQ(of(Фон1)->childCount(), 4) << "its button and the three pages above it";
   EXPECT_EQ(of(Фон1)->child(of(Фон1)->indexOfChild(of(Далее))), of(Далее));
 
-  of(Далее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Далее));
   EXPECT_TRUE(of(Далее)->state().offscreen) << "covered by page 2";
-  of(Далее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Далее));
   EXPECT_FALSE(widget(Фон3)->isVisible()) << "a covered button cannot be pressed";
-  of(Далеее)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  of(Закрыть)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Далеее));
+  press(of(Закрыть));
   for (Id covered : {Фон3, Фоно, Закрыть, Далеее}) {
     EXPECT_TRUE(of(covered)->state().offscreen) << displayName(covered);
   }
@@ -251,12 +279,12 @@ TEST_F(AccessibilityTest, RolesCoverageTextsAndActionsOfTheWidgetsAndPages) {
   EXPECT_TRUE(of(Фон3)->text(QAccessible::Description).contains(u("\n600НН: 1,2 МГц\n")));
   EXPECT_TRUE(of(Автор)->text(QAccessible::Description).endsWith(u("KELVANO\nGood like. 73!")));
 
-  of(Автор)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(of(Автор));
   EXPECT_FALSE(widget(Фон1)->isVisible());
 
   // A computable name chooses its mode as hovering it and pressing its «?» do.
   QAccessibleInterface* turns = shownText(u("Количество витков"));
-  turns->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  press(turns);
   EXPECT_EQ(state().caption(Z), "1");
   EXPECT_EQ(window->focusWidget(), widget(Ввод));
   EXPECT_EQ(shownText(u("Количество витков"))->text(QAccessible::Description),

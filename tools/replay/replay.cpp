@@ -53,6 +53,17 @@ void printState(const WindowState& state, std::ostream& out) {
   out << '\n';
 }
 
+void printSpeech(const Announcement& said, std::ostream& out) {
+  if (said.empty()) out << "said nothing\n";
+  if (!said.text.empty()) {
+    out << "said ";
+    printQuoted(said.text, out);
+    out << '\n';
+  }
+  if (said.page) out << "page " << displayName(*said.page) << " read\n";
+  out << '\n';
+}
+
 void applyCommand(Form1& form, const Command& command, std::ostream& out) {
   std::visit(
       [&](const auto& c) {
@@ -72,6 +83,8 @@ void applyCommand(Form1& form, const Command& command, std::ostream& out) {
           }
         } else if constexpr (std::is_same_v<T, PrintFocus>) {
           out << "focus " << displayName(form.focus()) << '\n';
+        } else if constexpr (std::is_same_v<T, PrintSpeech>) {
+          printSpeech(form.takeAnnouncement(), out);
         } else {
           printState(form.state(), out);
         }

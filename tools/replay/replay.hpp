@@ -14,6 +14,9 @@ namespace ringcoil::replay {
 // empty line.
 void printState(const WindowState& state, std::ostream& out);
 
+// What a listener was told: the words, and the help page read with them.
+void printSpeech(const Announcement& said, std::ostream& out);
+
 // Applies one command to a loaded window; `state` prints the listing to out,
 // `focus` the element with the keyboard focus.
 void applyCommand(Form1& form, const Command& command, std::ostream& out);

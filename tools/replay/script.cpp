@@ -100,6 +100,10 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
     if (verb == "focus") return PrintFocus{};
     return PrintState{};
   }
+  if (verb == "say") {
+    if (!trim(rest).empty()) return "say takes no arguments";
+    return PrintSpeech{};
+  }
   return "unknown command '" + std::string(verb) + "'";
 }
 

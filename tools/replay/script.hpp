@@ -31,9 +31,10 @@ struct PressKey {  // key KEYS, as QKeySequence writes them: key Alt+N, key 5
 };
 struct PrintState {};  // state
 struct PrintFocus {};  // focus
+struct PrintSpeech {};  // say: what a listener was told since the last say
 
-using Command =
-    std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PressKey, PrintState, PrintFocus>;
+using Command = std::variant<ElementEvent, PixelEvent, TypeText, Ticks, PressKey, PrintState,
+                             PrintFocus, PrintSpeech>;
 
 struct ScriptLine {
   int number;

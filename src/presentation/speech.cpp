@@ -1,0 +1,174 @@
+#include "presentation/speech.hpp"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QPointer>
+
+#include "dialogue/announcement.hpp"
+#include "presentation/accessible_texts.hpp"
+#include "presentation/fonts.hpp"
+#include "presentation/form_window.hpp"
+
+namespace ringcoil {
+
+namespace {
+
+// A message with nothing to show: a notification screen readers speak when it
+// is shown. It is no child of the window, so that reading the window's tree
+// never meets it.
+class Notice final : public QAccessibleInterface {
+ public:
+  explicit Notice(FormWindow* window) : window_(window) {}
+
+  void setText(const QString& text) { text_ = text; }
+
+  bool isValid() const override { return !window_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(window_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? text_ : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override { return {}; }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.invisible = text_.isEmpty();
+    return s;
+  }
+
+ private:
+  QPointer<FormWindow> window_;
+  QString text_;
+};
+
+// One per window, its child: what is waiting to be said and where.
+class Speaker final : public QObject {
+ public:
+  explicit Speaker(FormWindow& window) : QObject(&window), window_(window) {
+    connect(qApp, &QApplication::focusChanged, this, &Speaker::focusChanged);
+    window.installEventFilter(this);
+  }
+  ~Speaker() override {
+    if (noticeId_) QAccessible::deleteAccessibleInterface(noticeId_);
+  }
+
+  static Speaker* find(const FormWindow& window) {
+    for (QObject* child : window.children()) {
+      if (auto* speaker = dynamic_cast<Speaker*>(child)) return speaker;
+    }
+    return nullptr;
+  }
+  static Speaker& of(FormWindow& window) {
+    Speaker* speaker = find(window);
+    return speaker ? *speaker : *new Speaker(window);
+  }
+
+  void tell(QWidget* focusedBefore, const QString& words) {
+    QWidget* focused = window_.focusWidget();
+    if (focused && focused != focusedBefore) {
+      readWith(focused, words);
+      return;
+    }
+    // The focus may still move in this turn of the event loop (choosing a
+    // mode moves it after the step); if it does not, a notification.
+    const bool queued = !pending_.isEmpty();
+    pending_ = pending_.isEmpty() ? words : pending_ + QLatin1Char(' ') + words;
+    if (!queued) {
+      QMetaObject::invokeMethod(this, &Speaker::notifyPending, Qt::QueuedConnection);
+    }
+  }
+
+  void notify(const QString& words) {
+    if (!QAccessible::isActive()) return;
+    if (!noticeId_) {
+      notice_ = new Notice(&window_);
+      noticeId_ = QAccessible::registerAccessibleInterface(notice_);
+    }
+    notice_->setText(words);
+    QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+  }
+
+  QString spokenOn(const QWidget* widget) const {
+    return widget && widget == echoOn_ ? echo_ : QString();
+  }
+  bool keysTold() const { return keysTold_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::WindowDeactivate) keysTold_ = true;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  void readWith(QWidget* widget, const QString& words) {
+    echoOn_ = widget;
+    echo_ = words;
+  }
+
+  void focusChanged(QWidget* old, QWidget* now) {
+    if (old && old == echoOn_) {
+      echoOn_ = nullptr;
+      echo_.clear();
+    }
+    if (!pending_.isEmpty() && now && now->window() == &window_) {
+      readWith(now, std::exchange(pending_, QString()));
+    }
+  }
+
+  void notifyPending() {
+    if (!pending_.isEmpty()) notify(std::exchange(pending_, QString()));
+  }
+
+  FormWindow& window_;
+  Notice* notice_ = nullptr;
+  QAccessible::Id noticeId_ = 0;
+  QPointer<QWidget> echoOn_;
+  QString echo_;
+  QString pending_;
+  bool keysTold_ = false;
+};
+
+}  // namespace
+
+void tellStep(FormWindow& window, QWidget* focusedBefore, const Announcement& said) {
+  if (said.empty()) return;
+  QString words = qText(said.text);
+  if (said.page) {
+    if (!words.isEmpty()) words += QLatin1Char(' ');
+    words += pageText(*said.page);
+  }
+  Speaker::of(window).tell(focusedBefore, words);
+}
+
+QString spokenOnFocus(const QWidget* widget) {
+  auto* window = widget ? dynamic_cast<FormWindow*>(widget->window()) : nullptr;
+  if (!window) return {};
+  const Speaker* speaker = Speaker::find(*window);
+  return speaker ? speaker->spokenOn(widget) : QString();
+}
+
+bool keysStillToTell(FormWindow& window) { return !Speaker::of(window).keysTold(); }
+
+void copyAnswer(FormWindow& window) {
+  Speaker& speaker = Speaker::of(window);
+  const std::optional<std::string> answer = answerText(window.state());
+  if (!answer) {
+    speaker.notify(QStringLiteral("Ответа пока нет."));
+    return;
+  }
+  QApplication::clipboard()->setText(qText(*answer));
+  speaker.notify(QStringLiteral("Ответ скопирован: ") + qText(spokenNumber(*answer)));
+}
+
+}  // namespace ringcoil
