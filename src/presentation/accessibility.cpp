@@ -239,7 +239,7 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   if (auto* window = dynamic_cast<FormWindow*>(object)) return new WindowInterface(window);
   auto* widget = static_cast<QWidget*>(object);
-  auto* window = dynamic_cast<FormWindow*>(widget->window());
+  auto* window = FormWindow::windowOf(widget);
   if (!window) return nullptr;
   // The display is asked for while it is being set up, before it is marked
   // as an element.
@@ -257,6 +257,7 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
 void installAccessibility() {
   QAccessible::removeFactory(makeInterface);
   QAccessible::installFactory(makeInterface);
+  tellSelectionWithTheFocus();
 }
 
 std::vector<QAccessible::Event> announceChange(FormWindow& window, Id id) {

@@ -194,13 +194,20 @@ std::optional<Id> FormWindow::elementOf(const QObject* widget) {
   return static_cast<Id>(element.toInt());
 }
 
+FormWindow* FormWindow::windowOf(const QWidget* widget) {
+  for (QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget()) {
+    if (auto* window = dynamic_cast<FormWindow*>(w)) return window;
+  }
+  return nullptr;
+}
+
 std::optional<Id> FormWindow::focusedElement() const {
   return elementOf(focusWidget());
 }
 
 void FormWindow::followFocus() {
   if (form_.ended() || focusedElement() == form_.focus()) return;
-  if (QWidget* widget = widgetFor(form_.focus())) widget->setFocus(Qt::OtherFocusReason);
+  if (QWidget* widget = widgetFor(form_.focus())) widget->setFocus(focusReason_);
 }
 
 void FormWindow::syncElement(Id id) {
@@ -361,7 +368,10 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 // Tab and Shift+Tab go round the tab order, past what is hidden or lies
 // under an open help page.
 bool FormWindow::focusNextPrevChild(bool next) {
+  // Told as Tab's, so that the display selects its text as it takes the focus.
+  focusReason_ = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
   pressKey(next ? "Tab" : "Shift+Tab");
+  focusReason_ = Qt::OtherFocusReason;
   return true;
 }
 

@@ -42,6 +42,9 @@ class FormWindow final : public QWidget, private Host {
 
   // The element a widget of the window shows, if it shows one.
   static std::optional<Id> elementOf(const QObject* widget);
+  // The calculator window a widget of it lies in (the top-level window on
+  // X11, a child of its own frame on Wayland); nullptr for other widgets.
+  static FormWindow* windowOf(const QWidget* widget);
 
   // The widget showing a windowed element; nullptr for lightweight ones.
   QWidget* widgetFor(Id id) const { return widgets_[indexOf(id)]; }
@@ -98,6 +101,8 @@ class FormWindow final : public QWidget, private Host {
   std::optional<Id> pressedTarget_;  // nullopt: the window's surface
   Pointer pointer_ = kForm.pointer;
   bool shownOnce_ = false;
+  // Why the focus moves while it follows the dialogue's: Tab while Tab runs.
+  Qt::FocusReason focusReason_ = Qt::OtherFocusReason;
 };
 
 }  // namespace ringcoil

@@ -152,7 +152,7 @@ void tellStep(FormWindow& window, QWidget* focusedBefore, const Announcement& sa
 }
 
 QString spokenOnFocus(const QWidget* widget) {
-  auto* window = widget ? dynamic_cast<FormWindow*>(widget->window()) : nullptr;
+  FormWindow* window = FormWindow::windowOf(widget);
   if (!window) return {};
   const Speaker* speaker = Speaker::find(*window);
   return speaker ? speaker->spokenOn(widget) : QString();

@@ -155,12 +155,12 @@ expect("Программа-калькулятор")
 keys("Return")
 expect("Справка закрыта.")
 
-# The display, reached with Tab, is read once and whole (not «1,»), nothing
-# of it before its name.
+# The display, reached with Tab, is read once and whole (not «1,»): Tab
+# selects its text, which is not read on its own before the display is.
 for c in "1,5":
     keys("comma" if c == "," else c)
 tab_to("Дисплей калькулятора")
-expect("Дисплей калькулятора текст. 1,5.")
+expect("Дисплей калькулятора текст. 1,5 выделен.")
 
 # Over the whole run: the list of keys once; no English from the program
 # (the actions' key bindings were read as «return», «Space»).
