@@ -146,6 +146,19 @@ TEST_F(WindowTest, TabGoesRoundTheTabOrderPastHiddenElements) {
   expected.erase(expected.end() - 1);
   expected.insert(expected.end(), {widget(Фоно), widget(Далеее)});
   EXPECT_EQ(cycle(), expected);
+
+  // Tab into the display selects its text, and Shift+Tab back too, as a
+  // line edit does, so that a value typed there replaces it.
+  window->form().typeText("12,5");
+  window->sync();
+  widget(Command1)->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), widget(Text1));
+  EXPECT_EQ(display()->selectedText(), QString::fromUtf8("12,5"));
+  widget(aa(2))->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_EQ(QApplication::focusWidget(), widget(Text1));
+  EXPECT_EQ(display()->selectedText(), QString::fromUtf8("12,5"));
 }
 
 // When an operation hides or covers the focused element, the focus goes to
