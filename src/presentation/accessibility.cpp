@@ -15,6 +15,7 @@
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
 #include "presentation/speech.hpp"
+#include "presentation/window_part.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {
@@ -46,9 +47,9 @@ bool hasPressAction(Id id) {
 
 // A label painted on the window's surface. Owned by the accessibility cache;
 // the window's interface deletes it.
-class PaintedLabel final : public QAccessibleInterface, public QAccessibleActionInterface {
+class PaintedLabel final : public WindowPart, public QAccessibleActionInterface {
  public:
-  PaintedLabel(FormWindow* window, Id id) : window_(window), id_(id) { remember(); }
+  PaintedLabel(FormWindow* window, Id id) : WindowPart(window), id_(id) { remember(); }
 
   Id id() const { return id_; }
 
@@ -68,16 +69,6 @@ class PaintedLabel final : public QAccessibleInterface, public QAccessibleAction
     return sent;
   }
 
-  bool isValid() const override { return !window_.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
-  QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(window_.data());
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
       QAccessible::Relation match) const override;
 
@@ -129,7 +120,6 @@ class PaintedLabel final : public QAccessibleInterface, public QAccessibleAction
     return uncovered.isEmpty();
   }
 
-  QPointer<FormWindow> window_;
   Id id_;
   bool shown_ = false;
   QString name_;

@@ -10,6 +10,7 @@
 #include "presentation/accessible_texts.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/form_window.hpp"
+#include "presentation/window_part.hpp"
 
 namespace ringcoil {
 
@@ -18,22 +19,12 @@ namespace {
 // A message with nothing to show: a notification screen readers speak when it
 // is shown. It is no child of the window, so that reading the window's tree
 // never meets it.
-class Notice final : public QAccessibleInterface {
+class Notice final : public WindowPart {
  public:
-  explicit Notice(FormWindow* window) : window_(window) {}
+  explicit Notice(FormWindow* window) : WindowPart(window) {}
 
   void setText(const QString& text) { text_ = text; }
 
-  bool isValid() const override { return !window_.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
-  QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(window_.data());
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name ? text_ : QString();
   }
@@ -47,7 +38,6 @@ class Notice final : public QAccessibleInterface {
   }
 
  private:
-  QPointer<FormWindow> window_;
   QString text_;
 };
 
