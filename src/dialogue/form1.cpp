@@ -39,6 +39,7 @@ void Form1::typeText(std::string_view text) {
 // in words for a listener.
 void Form1::perform(const Handler& handler, int index) {
   const bool helpWasOpen = w_.visible(Фон1);
+  const std::uint64_t visibilityBefore = w_.visibilityChanges();
   bool completed = true;
   try {
     handler.run(*this, index);
@@ -46,7 +47,9 @@ void Form1::perform(const Handler& handler, int index) {
     host_.showError(error.code);
     completed = false;
   }
-  keepFocusInSight(helpWasOpen);
+  // Only what is shown or hidden can take the focus out of sight: an
+  // animation tick or a caption cannot.
+  if (w_.visibilityChanges() != visibilityBefore) keepFocusInSight(helpWasOpen);
   if (completed && isAnnounced(handler.name)) announcement_.append(announce(handler.name, w_));
 }
 

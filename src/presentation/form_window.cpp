@@ -201,13 +201,10 @@ FormWindow* FormWindow::windowOf(const QWidget* widget) {
   return nullptr;
 }
 
-std::optional<Id> FormWindow::focusedElement() const {
-  return elementOf(focusWidget());
-}
-
 void FormWindow::followFocus() {
-  if (form_.ended() || focusedElement() == form_.focus()) return;
-  if (QWidget* widget = widgetFor(form_.focus())) widget->setFocus(focusReason_);
+  QWidget* const widget = widgetFor(form_.focus());
+  if (form_.ended() || !widget || focusWidget() == widget) return;
+  widget->setFocus(focusReason_);
 }
 
 void FormWindow::syncElement(Id id) {

@@ -83,8 +83,6 @@ class FormWindow final : public QWidget, private Host {
   QWidget* createWidget(Id id, QWidget* parent);
   void setTabOrder();
   void syncElement(Id id);
-  // The element whose widget holds the window's focus, if any.
-  std::optional<Id> focusedElement() const;
   // Puts the widget focus where the dialogue has it.
   void followFocus();
   // Routes an event on the window's own surface at a client pixel.

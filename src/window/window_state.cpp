@@ -14,6 +14,7 @@ void WindowState::setVisible(Id id, bool visible) {
   if (element.visible == visible) return;
   element.visible = visible;
   changed_.set(indexOf(id));
+  ++visibilityChanges_;
 }
 
 void WindowState::setCaption(Id id, std::string_view caption) {

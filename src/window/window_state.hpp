@@ -28,6 +28,9 @@ class WindowState {
   //                keyboard may reach it (window/focus.hpp).
   bool visible(Id id) const { return elements_[indexOf(id)].visible; }
   void setVisible(Id id, bool visible);
+  // How many times a Visible flag has changed: what may have taken an
+  // element out of sight since an earlier reading.
+  std::uint64_t visibilityChanges() const { return visibilityChanges_; }
 
   // The caption of a label or push button, the text of the text box.
   const std::string& caption(Id id) const { return elements_[indexOf(id)].caption; }
@@ -56,6 +59,7 @@ class WindowState {
   };
   std::vector<ElementState> elements_;
   std::optional<int> picture1Frame_;
+  std::uint64_t visibilityChanges_ = 0;
   std::bitset<kElementCount> changed_;
 };
 
