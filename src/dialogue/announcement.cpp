@@ -122,6 +122,13 @@ const std::array<OtherStep, 9> kOtherSteps{{
     {"Автор_Click", "Справка закрыта", false, std::nullopt},
 }};
 
+// Whether the row marked as the one computed holds what a calculation wrote
+// (before it, it reads "Ответ" or nothing).
+bool holdsAnswer(const WindowState& state, const TableRow& row) {
+  const std::string& value = state.caption(row.value);
+  return state.visible(row.answerName) && !value.empty() && value != "Ответ";
+}
+
 std::string valueSentence(const WindowState& state, std::size_t row) {
   return rowName(state, row) + ": " + spokenValue(row, state.caption(kTableRows[row].value));
 }
@@ -170,9 +177,7 @@ std::string standing(const WindowState& state) {
   std::string words;
   addSentence(words, withoutApostrophes(state.caption(Справка)));
   for (std::size_t row = 0; row < kTableRows.size(); ++row) {
-    const std::string& value = state.caption(kTableRows[row].value);
-    if (state.visible(kTableRows[row].answerName) && state.visible(kTableRows[row].value) &&
-        !value.empty() && value != "Ответ") {
+    if (holdsAnswer(state, kTableRows[row]) && state.visible(kTableRows[row].value)) {
       addSentence(words, valueSentence(state, row) + ", ответ");
     }
   }
@@ -181,8 +186,7 @@ std::string standing(const WindowState& state) {
 
 std::optional<std::string> answerText(const WindowState& state) {
   for (const TableRow& row : kTableRows) {
-    const std::string& value = state.caption(row.value);
-    if (state.visible(row.answerName) && !value.empty() && value != "Ответ") return value;
+    if (holdsAnswer(state, row)) return state.caption(row.value);
   }
   return std::nullopt;
 }

@@ -62,14 +62,14 @@ QString paintedLabelName(const WindowState& state, Id id) {
 }
 
 QString paintedLabelDescription(Id id) {
-  const QString keys = keysPressingText(id).join(QStringLiteral(", "));
+  const auto keys = [id] { return keysPressingText(id).join(QStringLiteral(", ")); };
   if (id == Глава) {
-    return QStringLiteral("Подробнее. Клавиша %1 открывает справку. ").arg(keys) +
+    return QStringLiteral("Подробнее. Клавиша %1 открывает справку. ").arg(keys()) +
            windowDescription();
   }
   if (id == Справка) return QStringLiteral("Подсказка");
-  if (id == Виток) return QStringLiteral("Клавиши %1: рассчитать количество витков").arg(keys);
-  if (id == Индукт) return QStringLiteral("Клавиши %1: рассчитать индуктивность").arg(keys);
+  if (id == Виток) return QStringLiteral("Клавиши %1: рассчитать количество витков").arg(keys());
+  if (id == Индукт) return QStringLiteral("Клавиши %1: рассчитать индуктивность").arg(keys());
   for (const TableRow& row : kTableRows) {
     if (id == row.answerName) return QStringLiteral("Искомая величина");
     if (id == row.inputName) return QStringLiteral("Вводимая величина");

@@ -111,7 +111,7 @@ class Speaker final : public QObject {
       echoOn_ = nullptr;
       echo_.clear();
     }
-    if (!pending_.isEmpty() && now && now->window() == &window_) {
+    if (!pending_.isEmpty() && FormWindow::windowOf(now) == &window_) {
       readWith(now, std::exchange(pending_, QString()));
     }
   }

@@ -61,12 +61,7 @@ void WindowFrame::resizeEvent(QResizeEvent* event) {
                  client.y() + std::max(0, (client.height() - content_->height()) / 2));
 }
 
-void WindowFrame::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), palette().color(QPalette::Window));
-  if (fullScreen()) return;
-  qDrawWinPanel(&p, rect(), palette(), false);
-
+QStyleOptionTitleBar WindowFrame::titleOption() const {
   QStyleOptionTitleBar title;
   title.initFrom(this);
   title.rect = titleRect();
@@ -75,6 +70,16 @@ void WindowFrame::paintEvent(QPaintEvent*) {
   title.titleBarFlags = kTitleBarButtons;
   title.subControls = QStyle::SC_TitleBarLabel | QStyle::SC_TitleBarSysMenu |
                       QStyle::SC_TitleBarMinButton | QStyle::SC_TitleBarCloseButton;
+  return title;
+}
+
+void WindowFrame::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().color(QPalette::Window));
+  if (fullScreen()) return;
+  qDrawWinPanel(&p, rect(), palette(), false);
+
+  QStyleOptionTitleBar title = titleOption();
   if (isActiveWindow()) {
     title.state |= QStyle::State_Active;
     title.titleBarState = Qt::WindowActive;
@@ -88,12 +93,7 @@ void WindowFrame::paintEvent(QPaintEvent*) {
 
 int WindowFrame::titlePartAt(QPoint pos) const {
   if (fullScreen() || !titleRect().contains(pos)) return QStyle::SC_None;
-  QStyleOptionTitleBar title;
-  title.initFrom(this);
-  title.rect = titleRect();
-  title.titleBarFlags = kTitleBarButtons;
-  title.subControls = QStyle::SC_TitleBarLabel | QStyle::SC_TitleBarSysMenu |
-                      QStyle::SC_TitleBarMinButton | QStyle::SC_TitleBarCloseButton;
+  const QStyleOptionTitleBar title = titleOption();
   return style()->hitTestComplexControl(QStyle::CC_TitleBar, &title, pos, this);
 }
 

@@ -12,6 +12,7 @@
 // compositor gives and shows the calculator unchanged in the middle of it.
 #pragma once
 
+#include <QStyleOptionTitleBar>
 #include <QWidget>
 #include <memory>
 
@@ -47,6 +48,9 @@ class WindowFrame final : public QWidget {
  private:
   bool fullScreen() const { return windowState() & Qt::WindowFullScreen; }
   QRect titleRect() const;
+  // The title bar as the style draws and hit-tests it: icon, title, minimise
+  // and close.
+  QStyleOptionTitleBar titleOption() const;
   // The title bar's part (close, minimise, label) at a point, if any.
   int titlePartAt(QPoint pos) const;
 

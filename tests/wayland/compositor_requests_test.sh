@@ -75,18 +75,6 @@ compareClient() {
   return 1
 }
 
-# The worked example: Alt+L, then each value and Enter.
-typeExample() {
-  xdotool key alt+l
-  printf 'move Индукт\nclick Q6(5)\n' >>"$script"
-  for step in "2000 Ввод" "10 Command2" "5 Command3" "5 Command4" "10 Command5"; do
-    set -- $step
-    xdotool type --delay 50 "$1"
-    xdotool key Return
-    printf 'type %s\nclick %s\n' "$1" "$2" >>"$script"
-  done
-}
-
 stillRunning() {
   kill -0 "$app" 2>/dev/null || { echo "the program has ended"; cat "$work/program.log"; exit 1; }
 }
@@ -132,7 +120,7 @@ app=$!
 read -r wx wy < <(waitForFrame 491 350)
 echo "window at $wx,$wy"
 compareClient start grabRoot $((wx + 3)) $((wy + 22))
-typeExample
+type_worked_example "$script"
 compareClient example grabRoot $((wx + 3)) $((wy + 22))
 
 # Maximised, the frame fills the output and the calculator sits in the
@@ -205,7 +193,7 @@ x11_window=$(DISPLAY=$xwayland_display wait_for_window "$app") ||
   { echo "no window on XWayland"; cat "$work/program.log"; exit 1; }
 : >"$script"
 compareClient xwayland-start grabX11
-typeExample
+type_worked_example "$script"
 compareClient xwayland-example grabX11
 # The first request makes the window grow (up to 5 s); the calculator stays
 # at its top left. Weston's window manager leaves an X window at the larger

@@ -23,15 +23,7 @@ locale -a | grep -qix 'ru_RU.utf8' || { echo "missing the ru_RU.UTF-8 locale"; e
 . "$here/xvfb.sh"
 . "$here/session_bus.sh"
 
-cleanup() {
-  end_app_and_xvfb
-  [ -n "${session_bus_home:-}" ] && end_processes_of "$session_bus_home"
-  return 0
-}
-trap cleanup EXIT
-start_xvfb "$work"
-start_session_bus "$work"
-export DBUS_SESSION_BUS_ADDRESS=$session_bus
+start_desktop_session "$work"
 home=$session_bus_home
 runtime=$work/bus-runtime
 speech=$work/speech.txt

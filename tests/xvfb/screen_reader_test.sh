@@ -17,15 +17,7 @@ done
 . "$here/xvfb.sh"
 . "$here/session_bus.sh"
 
-cleanup() {
-  end_app_and_xvfb
-  [ -n "${session_bus_home:-}" ] && end_processes_of "$session_bus_home"
-  return 0
-}
-trap cleanup EXIT
-start_xvfb "$work"
-start_session_bus "$work"
-export DBUS_SESSION_BUS_ADDRESS=$session_bus
+start_desktop_session "$work"
 
 (cd "$work" && exec env QT_QPA_PLATFORM=xcb HOME="$session_bus_home" "$program") \
   >"$work/program.log" 2>&1 &

@@ -6,6 +6,8 @@
 # WORKDIR (so that end_processes_of that HOME ends it and all it started),
 # switches screen readers on as a desktop's accessibility setting does, and
 # sets $session_bus, $session_bus_home and $accessibility_bus.
+# start_desktop_session WORKDIR: Xvfb (xvfb.sh, sourced too) and a session
+# bus as above, the bus exported; both are ended when the test exits.
 
 processes_of() {
   local environ pid
@@ -37,4 +39,17 @@ start_session_bus() {
   accessibility_bus=$(DBUS_SESSION_BUS_ADDRESS=$session_bus dbus-send --session \
     --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | xargs)
   [ -n "$accessibility_bus" ] || { echo "no accessibility bus"; return 1; }
+}
+
+start_desktop_session() {
+  trap end_desktop_session EXIT
+  start_xvfb "$1"
+  start_session_bus "$1"
+  export DBUS_SESSION_BUS_ADDRESS=$session_bus
+}
+
+end_desktop_session() {
+  end_app_and_xvfb
+  [ -n "${session_bus_home:-}" ] && end_processes_of "$session_bus_home"
+  return 0
 }

@@ -13,3 +13,18 @@ masked_difference() {
   done
   compare -metric AE "${real%.png}-masked.png" "${snapshot%.png}-masked.png" "$diff" 2>&1 || true
 }
+
+# type_worked_example SCRIPT: the inductance example typed on the window that
+# has the keyboard (Alt+L, then each value and Enter), and the same keys
+# appended to the replay script the snapshot is made from.
+type_worked_example() {
+  local script=$1 value i
+  xdotool key alt+l
+  echo "key Alt+L" >>"$script"
+  for value in 2000 10 5 5 10; do
+    xdotool type --delay 50 "$value"
+    xdotool key Return
+    for ((i = 0; i < ${#value}; i++)); do echo "key ${value:i:1}"; done >>"$script"
+    echo "key Return" >>"$script"
+  done
+}

@@ -64,14 +64,7 @@ compareWindow() {
 # The pointer off the window, the keyboard on it: the worked example.
 xdotool mousemove --sync 799 599
 xdotool windowactivate --sync "$window"
-xdotool key alt+l
-printf 'move Индукт\nclick Q6(5)\n' >>"$script"
-for step in "2000 Ввод" "10 Command2" "5 Command3" "5 Command4" "10 Command5"; do
-  set -- $step
-  xdotool type --delay 50 "$1"
-  xdotool key Return
-  printf 'type %s\nclick %s\n' "$1" "$2" >>"$script"
-done
+type_worked_example "$script"
 compareWindow example
 
 # Full screen and maximised, asked for as a pager or a panel asks.
