@@ -102,19 +102,22 @@ constexpr std::array<EnterStep, 6> kEnterSteps{{
 }};
 
 // The steps that are no Enter button's: what they say, whether the prompt
-// follows, and the help page they bring up.
+// follows, and the help page they bring up; then words for the ear alone.
 struct OtherStep {
   std::string_view handler;
   std::string_view words;
   bool prompt;
   std::optional<Id> page;
+  std::string_view then = {};
 };
 
 const std::array<OtherStep, 9> kOtherSteps{{
     {"Q5_Click", "Расчёт количества витков", true, std::nullopt},
     {"Q6_Click", "Расчёт индуктивности", true, std::nullopt},
     {"aaa_Click", "Дисплей очищен", true, std::nullopt},
-    {"aaaa_Click", "Все данные сброшены", true, std::nullopt},
+    // The painted hint asks for the mouse; a listener needs the keys.
+    {"aaaa_Click", "Все данные сброшены", true, std::nullopt,
+     "Выбери расчёт клавишами: Альт+N — количество витков, Альт+L — индуктивность"},
     {"Глава_Click", "", false, Фон1},
     {"Далее_Click", "", false, Фоно},
     {"Далеее_Click", "", false, Фон3},
@@ -154,6 +157,7 @@ Announcement announce(std::string_view handler, const WindowState& after) {
     said.page = step.page;
     addSentence(said.text, step.words);
     if (step.prompt) addSentence(said.text, prompt);
+    addSentence(said.text, step.then);
     return said;
   }
   for (const EnterStep& step : kEnterSteps) {
@@ -163,9 +167,16 @@ Announcement announce(std::string_view handler, const WindowState& after) {
       addSentence(said.text, valueSentence(after, step.stored));
     }
     if (step.computed) {
-      std::string answer = valueSentence(after, *step.computed);
-      if (after.visible(kTableRows[*step.computed].answerName)) answer += ", ответ";
-      addSentence(said.text, answer);
+      std::string computed = valueSentence(after, *step.computed);
+      if (after.visible(kTableRows[*step.computed].answerName)) computed += ", ответ";
+      addSentence(said.text, computed);
+      // Pressed again in inductance mode, the answer's button computes the
+      // turns back from the answer: the answer is said again all the same.
+      for (std::size_t row = 0; row < kTableRows.size(); ++row) {
+        if (row != *step.computed && holdsAnswer(after, kTableRows[row])) {
+          addSentence(said.text, valueSentence(after, row) + ", ответ");
+        }
+      }
     } else {
       addSentence(said.text, prompt);
     }

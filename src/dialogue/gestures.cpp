@@ -9,6 +9,26 @@ namespace ringcoil {
 
 using namespace el;
 
+namespace {
+
+// What a listener is told when a key of the table does nothing where the
+// user stands: why, or what to press instead. The mouse needs no such words,
+// as the window shows why.
+constexpr std::string_view kCloseHelpFirst =
+    "Сначала закрой справку: Ввод листает её, на странице автора Ввод закрывает";
+constexpr std::string_view kNewCalculationFromReset =
+    "Расчёт уже выбран. Новый расчёт начинается с кнопки Сброс: Табуляция до неё, пробел дважды";
+constexpr std::string_view kNewCalculationFromFullReset =
+    "Расчёт уже выбран. Новый расчёт начинается с кнопки Полный сброс всех данных: "
+    "Табуляция до неё, пробел";
+constexpr std::string_view kHelpAlreadyOpen = "Справка уже открыта";
+constexpr std::string_view kNothingToPress = "Здесь нечего нажимать. Табуляция — к следующей кнопке";
+constexpr std::string_view kEscapeOnAuthorPage =
+    "Эскейп закрывает справку на странице автора; Ввод — дальше";
+constexpr std::string_view kHelpNotOpen = "Справка не открыта. F1 — справка";
+
+}  // namespace
+
 void Form1::chooseMode(Id name) {
   if (ended_ || !inSight(w_, name)) return;  // the mouse could not hover it either
   raise(name, Event::MouseMove);
@@ -34,6 +54,10 @@ void Form1::press(Id id) {
   if (def(id).kind == Kind::PushButton && inSight(w_, id)) raise(id, Event::Click);
 }
 
+void Form1::tellWhyNothing(std::string_view words) {
+  announcement_.append(Announcement{std::string(words), std::nullopt});
+}
+
 KeyOutcome Form1::key(std::string_view keys) {
   const KeyBinding* binding = keyBinding(keys);
   if (!binding) return KeyOutcome::Unknown;
@@ -45,22 +69,41 @@ KeyOutcome Form1::key(std::string_view keys) {
   if (ended_) return KeyOutcome::Handled;
   switch (binding->action) {
     case KeyAction::ChooseTurns:
-      chooseMode(Виток);
+    case KeyAction::ChooseInductance: {
+      const Id name = binding->action == KeyAction::ChooseTurns ? Виток : Индукт;
+      if (inSight(w_, name)) {
+        chooseMode(name);
+      } else if (w_.visible(Фон1)) {
+        tellWhyNothing(kCloseHelpFirst);
+      } else {
+        tellWhyNothing(inSight(w_, aaaa) ? kNewCalculationFromFullReset : kNewCalculationFromReset);
+      }
       break;
-    case KeyAction::ChooseInductance:
-      chooseMode(Индукт);
-      break;
+    }
     case KeyAction::OpenHelp:
-      openHelp();
+      if (w_.visible(Фон1)) {
+        tellWhyNothing(kHelpAlreadyOpen);
+        if (const auto control = helpControlInSight(w_)) focus_ = *control;
+      } else {
+        openHelp();
+      }
       break;
     case KeyAction::PressKeypadKey:
       raise(aa(binding->keypadIndex), Event::Click);
       break;
     case KeyAction::PressFocused:
-      if (def(focus_).kind == Kind::PushButton || focus_ == Автор) press(focus_);
+      if (def(focus_).kind == Kind::PushButton || focus_ == Автор) {
+        press(focus_);
+      } else {
+        tellWhyNothing(kNothingToPress);
+      }
       break;
     case KeyAction::CloseAuthorPage:
-      if (focus_ == Автор) closeAuthorPage();
+      if (focus_ == Автор) {
+        closeAuthorPage();
+      } else {
+        tellWhyNothing(w_.visible(Фон1) ? kEscapeOnAuthorPage : kHelpNotOpen);
+      }
       break;
     case KeyAction::NextInTabOrder:
     case KeyAction::PreviousInTabOrder:
