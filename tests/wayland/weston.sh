@@ -22,8 +22,8 @@ start_weston() {
   local work=$1/weston-$2 backend=() ready
   weston_work=$work
   mkdir -p "$work"
-  mkdir -m 700 "$work/runtime"
-  export XDG_RUNTIME_DIR=$work/runtime
+  XDG_RUNTIME_DIR=$(runtime_dir "weston-$2")
+  export XDG_RUNTIME_DIR
   # A black desktop without a panel, nothing moving: the screen shows the
   # windows alone.
   cat >"$work/weston.ini" <<INI

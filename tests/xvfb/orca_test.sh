@@ -25,7 +25,7 @@ locale -a | grep -qix 'ru_RU.utf8' || { echo "missing the ru_RU.UTF-8 locale"; e
 
 start_desktop_session "$work"
 home=$session_bus_home
-runtime=$work/bus-runtime
+runtime=$session_bus_runtime
 speech=$work/speech.txt
 orca_log=$work/orca.log
 : >"$speech"

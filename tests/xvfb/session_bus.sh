@@ -5,7 +5,8 @@
 # start_session_bus WORKDIR: starts a session bus with a fresh HOME under
 # WORKDIR (so that end_processes_of that HOME ends it and all it started),
 # switches screen readers on as a desktop's accessibility setting does, and
-# sets $session_bus, $session_bus_home and $accessibility_bus.
+# sets $session_bus, $session_bus_home, $session_bus_runtime (its
+# XDG_RUNTIME_DIR) and $accessibility_bus.
 # start_desktop_session WORKDIR: Xvfb (xvfb.sh, sourced too) and a session
 # bus as above, the bus exported; both are ended when the test exits.
 
@@ -28,8 +29,9 @@ end_processes_of() {
 start_session_bus() {
   local work=$1
   session_bus_home=$work/bus-home
-  mkdir -m 700 "$session_bus_home" "$work/bus-runtime"
-  HOME=$session_bus_home XDG_RUNTIME_DIR=$work/bus-runtime \
+  mkdir -m 700 "$session_bus_home"
+  session_bus_runtime=$(runtime_dir bus)
+  HOME=$session_bus_home XDG_RUNTIME_DIR=$session_bus_runtime \
     dbus-daemon --session --fork --print-address=3 3>"$work/bus-address" 2>"$work/bus.log"
   session_bus=$(head -n 1 "$work/bus-address")
   [ -n "$session_bus" ] || { echo "no session bus"; cat "$work/bus.log"; return 1; }

@@ -33,8 +33,9 @@ start_xvfb "$work"
 run() {
   local name=$1
   shift
-  home=$work/$name-home runtime=$work/$name-runtime
-  mkdir -m 700 "$home" "$runtime"
+  home=$work/$name-home
+  mkdir -m 700 "$home"
+  runtime=$(runtime_dir "$name")
   homes+=("$home")
   (cd "$work" && exec env -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS -u XDG_CONFIG_HOME \
     -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON \
@@ -66,7 +67,7 @@ if [ -n "$left" ]; then
   ps -o pid,args -p $(echo $left | tr ' ' ,)
   exit 1
 fi
-written=$(cd "$work" && find "alone-home" "alone-runtime" -mindepth 1)
+written=$(find "$work/alone-home" "$sockets_dir/alone" -mindepth 1)
 [ -z "$written" ] || { echo "FAIL: the program wrote"; echo "$written"; exit 1; }
 echo "without a session bus: nothing left running, nothing written"
 

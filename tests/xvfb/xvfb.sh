@@ -7,8 +7,13 @@
 # exit trap, ends the program under test ($app) and the server.
 # wait_for_window PID: prints the id of the program's window once it is
 # mapped, or fails after 20 s or as soon as the program has ended.
+# runtime_dir NAME: prints a new private folder for an XDG_RUNTIME_DIR, where
+# the servers put their sockets. A socket's path holds at most 107 bytes,
+# fewer than a folder under a deep checkout needs: these folders sit under a
+# short temporary folder of the test's own, removed by end_app_and_xvfb.
 xvfb_pid=""
 app=""
+sockets_dir=$(mktemp -d /tmp/ringcoil.XXXXXX)
 readonly ringcoil_title='Штучка от KELVANO'
 
 start_xvfb() {
@@ -24,6 +29,10 @@ start_xvfb() {
   return 1
 }
 
+runtime_dir() {
+  mkdir -p -m 700 "$sockets_dir/$1" && echo "$sockets_dir/$1"
+}
+
 end_app_and_xvfb() {
   if [ -n "$app" ]; then
     kill "$app" 2>/dev/null || true
@@ -34,6 +43,7 @@ end_app_and_xvfb() {
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
   fi
+  rm -rf "$sockets_dir"
 }
 
 wait_for_window() {
