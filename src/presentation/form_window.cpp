@@ -387,7 +387,7 @@ void FormWindow::showError(ErrorCode code) {
   fitTitleBar(box);
   // Shown as «OK»; read in Russian.
   box.button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("ОК"));
-  box.exec();
+  execMessageBox(box, *this);
 }
 
 void FormWindow::endProgram() {

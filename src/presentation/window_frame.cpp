@@ -1,5 +1,6 @@
 #include "presentation/window_frame.hpp"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -34,13 +35,33 @@ WindowFrame::WindowFrame(QWidget& content)
   setWindowIcon(content.windowIcon());
   setAttribute(Qt::WA_OpaquePaintEvent);
   content.setParent(this);
-  // No maximum size: a compositor that maximises the window, makes it full
-  // screen or tiles it gets the size it asked for.
-  const QSize normal = content.size() + QSize(2 * kBorder, kClientTop + kBorder);
-  setMinimumSize(normal);
-  resize(normal);
+  fitContent();
   content.move(kBorder, kClientTop);
+  content.installEventFilter(this);
   content.show();
+}
+
+// No maximum size: a compositor that maximises the window, makes it full
+// screen or tiles it gets the size it asked for.
+void WindowFrame::fitContent() {
+  const QSize normal = content_->size() + QSize(2 * kBorder, kClientTop + kBorder);
+  setMinimumSize(normal);
+  if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) resize(normal);
+}
+
+// A message box takes its size as it is first shown, before the frame's
+// window is.
+bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == content_ && event->type() == QEvent::Resize) {
+    fitContent();
+    QResizeEvent resize(size(), size());
+    resizeEvent(&resize);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void WindowFrame::closeEvent(QCloseEvent* event) {
+  if (content_->isVisible() && !content_->close()) event->ignore();
 }
 
 WindowFrame::~WindowFrame() {
@@ -148,13 +169,14 @@ std::unique_ptr<WindowFrame> frameForPlatform(QWidget& content) {
 void fitTitleBar(QMessageBox& box) {
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (!grid) return;
-  // Qt's Wayland title bar lays the title out in the application's font and
+  // The title bars of X window managers and the classic one of the frame
+  // take less room than Qt's own Wayland title bar, which serves as the
+  // measure here. Qt's Wayland title bar lays the title out in the application's font and
   // centres it across the whole width, then draws it 14 pixels high; it cuts
   // the title off 35 pixels from the left edge (after the icon) and 77 from
   // the right (before its three buttons). Its border is 3 pixels wide. The
   // title bars of X window managers (openbox, KWin, Mutter, Xfwm) take no
-  // more room for their buttons and draw their titles no larger, so the same
-  // width serves there.
+  // more room for their buttons and draw their titles no larger.
   constexpr int kLeftCut = 35, kRightCut = 77, kBorderWidth = 3, kSpare = 8;
   const QString title = box.windowTitle();
   QFont drawn = QGuiApplication::font();
@@ -167,6 +189,19 @@ void fitTitleBar(QMessageBox& box) {
   const int inner = outer + kSpare - 2 * kBorderWidth - margins.left() - margins.right();
   grid->addItem(new QSpacerItem(inner, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                 grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+void execMessageBox(QMessageBox& box, QWidget& owner) {
+  if (!onWayland()) {
+    box.exec();
+    return;
+  }
+  WindowFrame frame(box);
+  frame.setWindowModality(Qt::ApplicationModal);
+  frame.winId();
+  if (QWindow* parent = owner.window()->windowHandle()) frame.windowHandle()->setTransientParent(parent);
+  frame.show();
+  box.exec();
 }
 
 }  // namespace ringcoil

@@ -10,6 +10,7 @@
 // sits in a frame of its own: a classic title bar with the icon, the title,
 // minimise and close, and a border. The frame takes whatever size the
 // compositor gives and shows the calculator unchanged in the middle of it.
+// The error boxes wear the same frame, with no maximise either.
 #pragma once
 
 #include <QStyleOptionTitleBar>
@@ -32,7 +33,8 @@ class WindowFrame final : public QWidget {
   static constexpr int kClientTop = 22;
 
   // Holds `content` (a top-level window until then) as its only child, with
-  // the content's title and icon.
+  // the content's title and icon, and follows the content's size. Closing
+  // the frame closes the content first: a dialog inside is rejected.
   explicit WindowFrame(QWidget& content);
   // Hands the content back as a window of its own, so that its owner can
   // destroy it.
@@ -42,12 +44,16 @@ class WindowFrame final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   bool fullScreen() const { return windowState() & Qt::WindowFullScreen; }
   QRect titleRect() const;
+  // The frame's size around the content in the normal state.
+  void fitContent();
   // The title bar as the style draws and hit-tests it: icon, title, minimise
   // and close.
   QStyleOptionTitleBar titleOption() const;
@@ -62,8 +68,12 @@ class WindowFrame final : public QWidget {
 // none, as the window manager draws it.
 std::unique_ptr<WindowFrame> frameForPlatform(QWidget& content);
 
-// Widens a message box so that its title bar shows the whole title: the one
-// Qt draws on Wayland, and a window manager's on X11.
+// Widens a message box so that its title bar shows the whole title: the
+// frame's on Wayland, and a window manager's on X11.
 void fitTitleBar(QMessageBox& box);
+
+// Runs a message box to its end, modal over `owner`'s window: on Wayland in
+// a frame of its own, elsewhere as a window of the window manager's.
+void execMessageBox(QMessageBox& box, QWidget& owner);
 
 }  // namespace ringcoil
