@@ -1,6 +1,7 @@
 """Drives the running calculator with key presses only (xdotool) and reads
 everything back as a screen reader does, over AT-SPI (pyatspi)."""
 
+import os
 import subprocess
 import sys
 import time
@@ -227,3 +228,37 @@ print("error box:", " ".join(each.name for each in descendants(box) if each.name
 keys("Return")
 wait_for("the error box to close", lambda: error_box() is None)
 print("error box closed")
+
+# Each name that can be pressed, through its press action: after a full
+# reset «Индуктивность» and «Количество витков» each choose their own mode,
+# and the title opens the help.
+def press_name(name):
+    target = wait_for(f"«{name}»", lambda: next(
+        (each for each in descendants(window) if each.name == name and showing(each)), None))
+    action = target.queryAction()
+    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+
+
+for name, prompt in [
+    ("Индуктивность", "Набери на калькуляторе величину магнитной проницаемости кольца и нажми 'Ввод'"),
+    ("Количество витков",
+     "Набери на калькуляторе величину магнитной проницаемости кольца и нажми кнопку ' Ввод'"),
+]:
+    # With no window manager the closed box hands the focus back to nobody.
+    subprocess.run(["xdotool", "windowfocus", "--sync", os.environ["RINGCOIL_WINDOW"]], check=True)
+    wait_for("the focus in the window", focused)
+    for _ in range(40):
+        if focused().name == "Полный сброс всех данных":
+            break
+        keys("Tab")
+        time.sleep(0.05)
+    else:
+        fail("Tab never reached the full reset")
+    keys("space")
+    expect_hint("Начнём всё сначала ! Наведи мышку на искомый параметр")
+    press_name(name)
+    expect_hint(prompt)
+    print(f"pressed «{name}»")
+press_name("Расчет катушки на кольцевом сердечнике")
+wait_for("help page 1 from the title", lambda: named("Справка, страница 1"))
+print("pressed the title: help page 1")

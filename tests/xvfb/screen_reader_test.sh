@@ -27,6 +27,6 @@ window=$(wait_for_window "$app") || { echo "no window"; cat "$work/program.log";
 # the focus. The pointer waits outside, where it moves nothing.
 xdotool windowfocus --sync "$window"
 xdotool mousemove 700 500
-HOME=$session_bus_home /usr/bin/python3 "$here/screen_reader.py"
+HOME=$session_bus_home RINGCOIL_WINDOW=$window /usr/bin/python3 "$here/screen_reader.py"
 kill -0 "$app" 2>/dev/null || { echo "the program has ended"; cat "$work/program.log"; exit 1; }
 echo "ok"
