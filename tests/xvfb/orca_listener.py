@@ -100,6 +100,12 @@ enter("20", "Наружный диаметр: 20 миллиметров.", "ве
 enter("10", "Внутренний диаметр: 10 миллиметров.", "величину высоты кольца")
 enter("5", "Высота кольца: 5 миллиметров.", "количество витков")
 enter("10", "Количество витков: 10 витков.", "Индуктивность: 133,333 микрогенри, ответ.")
+# «Ввод» again computes the turns back from the answer, and the answer is
+# said again; Alt+N, which does nothing now, says how a new calculation starts.
+keys("Return")
+expect("Количество витков: 10 витков. Индуктивность: 133,333 микрогенри, ответ.")
+keys("alt+n")
+expect("Расчёт уже выбран. Новый расчёт начинается с кнопки Сброс")
 
 # Ctrl+C copies the answer in full.
 keys("ctrl+c")
@@ -116,6 +122,7 @@ keys("space")
 expect("Дисплей очищен. Повторное нажатие на эту кнопку приведёт к полному сбросу всех данных.")
 keys("space")
 expect("Все данные сброшены. Начнём всё сначала")
+expect("Выбери расчёт клавишами: Альт+N — количество витков, Альт+L — индуктивность.")
 
 # The number of turns from the inductance: mu 2000, D 20, d 10, h 5, L 100;
 # then «Ввод» on the answer computes it again.
