@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian packages from debian/ as tools/dev package does, checks
-# them with lintian (no error, no warning), installs the program with apt-get
+# Builds the Debian packages from debian/ as Debian's builders do (with the
+# package's tests, from a path of over 120 characters), checks them with
+# lintian (no error, no warning), installs the program with apt-get
 # as a user would, reads its manual pages in both languages, starts it under
 # Xvfb, checks its window, ends it with its own "Выход" button and removes the
 # package again, together with any package the installation pulled in. Needs
