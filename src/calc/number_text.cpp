@@ -238,7 +238,7 @@ std::string NumberToText(double value) {
   if (!std::isfinite(value)) return specialText(value);
   if (value == 0) return "0";  // also negative zero
 
-  const Rounded rounded = roundTo(value, kSignificantDigits);
+  const Rounded rounded = roundTo(value, kTextDigits);
   const int exponent = rounded.exponent;
   if (exponent < kMinPositionalExponent || exponent > kMaxPositionalExponent) {
     return exponentForm(rounded);
@@ -267,7 +267,58 @@ std::string NumberToText(double value) {
 std::string NumberToExponentText(double value, int significantDigits) {
   if (!std::isfinite(value)) return specialText(value);
   if (value == 0) return "0";
-  return exponentForm(roundTo(value, std::clamp(significantDigits, 1, kSignificantDigits)));
+  return exponentForm(roundTo(value, std::clamp(significantDigits, 1, kTextDigits)));
+}
+
+bool IsPlainDecimal(std::string_view s) {
+  const auto digitsOnly = [](std::string_view part) {
+    return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (!s.empty() && s.front() == '-') s.remove_prefix(1);
+  const std::size_t comma = s.find(',');
+  const std::string_view whole = s.substr(0, comma);
+  const std::string_view fraction =
+      comma == std::string_view::npos ? std::string_view() : s.substr(comma + 1);
+  if (whole.empty() || (comma != std::string_view::npos && fraction.empty())) return false;
+  return digitsOnly(whole) && digitsOnly(fraction);
+}
+
+std::string RoundedDecimalText(std::string_view shown, std::size_t significantDigits) {
+  if (!IsPlainDecimal(shown)) return std::string(shown);
+  const bool negative = shown.front() == '-';
+  if (negative) shown.remove_prefix(1);
+  const std::size_t comma = shown.find(',');
+  if (comma == std::string_view::npos) return std::string(negative ? "-" : "") + std::string(shown);
+  std::string digits(shown.substr(0, comma));
+  const std::string_view fraction = shown.substr(comma + 1);
+  std::size_t wholeDigits = digits.size();
+  // Significant digits so far: the whole part's, unless it is zero.
+  std::size_t significant = digits.find_first_not_of('0') == std::string::npos
+                                ? 0
+                                : digits.size() - digits.find_first_not_of('0');
+  std::size_t kept = 0;
+  while (kept < fraction.size() && significant < significantDigits) {
+    if (significant > 0 || fraction[kept] != '0') ++significant;
+    digits += fraction[kept++];
+  }
+  if (kept < fraction.size() && fraction[kept] >= '5') {
+    // Round half up, carrying leftwards.
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+      digits.insert(digits.begin(), '1');
+      ++wholeDigits;
+    } else {
+      ++digits[i - 1];
+    }
+  }
+  std::string whole = digits.substr(0, wholeDigits);
+  std::string rest = digits.substr(wholeDigits);
+  while (!rest.empty() && rest.back() == '0') rest.pop_back();
+  std::string result = negative ? "-" : "";
+  result += whole;
+  if (!rest.empty()) result += "," + rest;
+  return result;
 }
 
 }  // namespace ringcoil

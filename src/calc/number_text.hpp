@@ -8,7 +8,7 @@
 namespace ringcoil {
 
 // Significant decimal digits of a value's text.
-inline constexpr int kSignificantDigits = 15;
+inline constexpr int kTextDigits = 15;
 
 // Blanks at either end, an optional sign, digits with at most one decimal
 // comma (",5" and "5," are fine, at least one digit), an optional exponent
@@ -26,5 +26,16 @@ std::string NumberToText(double value);
 // 15): "1,23E+15", "-8,7E-05", "0" for zero. For showing a value in less room
 // than its text needs.
 std::string NumberToExponentText(double value, int significantDigits);
+
+// A plain decimal text ("-12,5": an optional minus, digits, at most one
+// comma followed by digits) with more than `significantDigits` significant
+// digits rounded half up to that many, its whole part kept whatever its
+// length and trailing zeros of the fraction dropped: "133,333333333333" to 6
+// is "133,333", "1234567,891" is "1234568". Other texts come back as they
+// are. For saying a value aloud.
+std::string RoundedDecimalText(std::string_view text, std::size_t significantDigits);
+
+// Whether `text` is a plain decimal in the sense above.
+bool IsPlainDecimal(std::string_view text);
 
 }  // namespace ringcoil

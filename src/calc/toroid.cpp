@@ -43,15 +43,8 @@ void faultTest(double latest) {
 
 }  // namespace
 
-void MyMes(WindowState& w) {
+std::string InductanceText(const RingTexts& ring, std::string_view turnsText) {
   std::feclearexcept(kFaultFlags);
-  // Copies: the conversions below read the texts as they were at the start.
-  const std::string muText = w.caption(el::Окно1);
-  const std::string outerText = w.caption(el::Окно2);
-  const std::string innerText = w.caption(el::Окно3);
-  const std::string heightText = w.caption(el::Окно4);
-  const std::string turnsText = w.caption(el::Окно5);
-
   const double turns = TextToNumber(turnsText);
   Step numerator = turns * turns;
   // The square is the one step whose overflow is reported at once, before
@@ -60,17 +53,17 @@ void MyMes(WindowState& w) {
     throw RuntimeError{ErrorCode::Overflow};
   }
 
-  const double mu = TextToNumber(muText);
+  const double mu = TextToNumber(ring.mu);
   numerator = mu * numerator;
   faultTest(numerator);
 
-  const double outer = TextToNumber(outerText);
-  const double inner = TextToNumber(innerText);
+  const double outer = TextToNumber(ring.outer);
+  const double inner = TextToNumber(ring.inner);
   const Step difference = outer - inner;
   numerator = difference * numerator;
   faultTest(numerator);
 
-  const double height = TextToNumber(heightText);
+  const double height = TextToNumber(ring.height);
   numerator = height * numerator;
   faultTest(numerator);
 
@@ -79,25 +72,13 @@ void MyMes(WindowState& w) {
 
   const Step inductance = numerator / denominator;
   faultTest(inductance);
-
-  w.setCaption(el::Окно6, NumberToText(inductance));
-  w.setVisible(el::Окно1, true);
-  w.setVisible(el::Окно2, true);
-  w.setVisible(el::Окно3, true);
-  w.setVisible(el::Окно4, true);
-  w.setVisible(el::Окно5, true);
+  return NumberToText(inductance);
 }
 
-void MyMes2(WindowState& w) {
+std::string TurnsSquaredText(const RingTexts& ring, std::string_view inductanceText) {
   std::feclearexcept(kFaultFlags);
-  const std::string muText = w.caption(el::Окно1);
-  const std::string outerText = w.caption(el::Окно2);
-  const std::string innerText = w.caption(el::Окно3);
-  const std::string heightText = w.caption(el::Окно4);
-  const std::string inductanceText = w.caption(el::Окно6);
-
-  const double inner = TextToNumber(innerText);
-  const double outer = TextToNumber(outerText);
+  const double inner = TextToNumber(ring.inner);
+  const double outer = TextToNumber(ring.outer);
   const Step sum = outer + inner;
   faultTest(sum);
 
@@ -109,22 +90,22 @@ void MyMes2(WindowState& w) {
   Step denominator = outer - inner;
   faultTest(denominator);
 
-  const double mu = TextToNumber(muText);
+  const double mu = TextToNumber(ring.mu);
   denominator = mu * denominator;
   faultTest(denominator);
 
-  const double height = TextToNumber(heightText);
+  const double height = TextToNumber(ring.height);
   denominator = height * denominator;  // its faults show in the next test
 
   const Step turnsSquared = numerator / denominator;
   faultTest(turnsSquared);
+  return NumberToText(turnsSquared);
+}
 
-  w.setCaption(el::Zoro, NumberToText(turnsSquared));
-
-  // N is the root of N squared as its text shows it, to 15 digits.
-  const double shownSquare = TextToNumber(w.caption(el::Zoro));
+std::string TurnsText(std::string_view turnsSquared) {
+  const double shownSquare = TextToNumber(turnsSquared);
   if (shownSquare < 0) throw RuntimeError{ErrorCode::InvalidCall};
-  w.setCaption(el::Окно5, NumberToText(std::sqrt(shownSquare)));
+  return NumberToText(std::sqrt(shownSquare));
 }
 
 }  // namespace ringcoil

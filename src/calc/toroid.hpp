@@ -1,19 +1,28 @@
-// The two calculations of the window. They read the value labels' captions,
-// compute step by step with a fault test on the floating-point exception
-// flags, and write the answer back as text. A failure throws RuntimeError;
-// whatever was written before it stays.
+// The two calculations: the ring's values as the table shows them (Russian
+// notation, decimal comma) in, the answer's text out. Each computes step by
+// step with a fault test on the floating-point exception flags, reading each
+// value's text only when its step comes, so that of several faults the first
+// in that order is the one reported. A failure throws RuntimeError.
 #pragma once
 
-#include "window/window_state.hpp"
+#include <string>
+#include <string_view>
 
 namespace ringcoil {
 
-// Inductance from turns: reads Окно1..Окно5, writes L into Окно6, then shows
-// Окно1..Окно5.
-void MyMes(WindowState& w);
+// The ring: permeability μ, outer and inner diameters D and d, height h (mm).
+struct RingTexts {
+  std::string_view mu, outer, inner, height;
+};
 
-// Turns from inductance: reads Окно1..Окно4 and Окно6, writes N squared into
-// Zoro, reads it back, writes N into Окно5.
-void MyMes2(WindowState& w);
+// The inductance L in microhenries of `turns` turns on the ring, as text.
+std::string InductanceText(const RingTexts& ring, std::string_view turns);
+
+// N squared for an inductance of `inductance` microhenries on the ring, as
+// text.
+std::string TurnsSquaredText(const RingTexts& ring, std::string_view inductance);
+
+// N: the root of N squared as its text shows it, to 15 digits.
+std::string TurnsText(std::string_view turnsSquared);
 
 }  // namespace ringcoil

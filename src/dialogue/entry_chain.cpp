@@ -55,66 +55,56 @@ void Form1::Q6_Click(int /*Index*/) {
   show(Окно1);
 }
 
-void Form1::Ввод_Click() {
-  enterRule(Окно1);
-  hide(Ввод);
-  show(Command2);
-  hint("Набери на калькуляторе величину наружнего диаметра кольца и нажми кнопку 'Ввод'");
-  show(Окно2);
-  setCaption(Окно2, "");
+// Every Enter button stores the display into its row and runs its
+// calculation, if it has one; then it hands on to the next button, leaves its
+// hint and opens the next row's value.
+void Form1::enterStage(const EnterStage& stage) {
+  enterRule(kTableRows[stage.stored].value);
+  if (stage.computed == kInductanceRow) MyMes();
+  if (stage.computed == kTurnsRow) MyMes2();
+  handOver(stage);
 }
 
-void Form1::Command2_Click() {
-  enterRule(Окно2);
-  hide(Command2);
-  show(Command3);
-  hint("Набери на калькуляторе величину внутреннего диаметра кольца и нажми кнопку 'Ввод'");
-  show(Окно3);
-  setCaption(Окно3, "");
-}
-
-void Form1::Command3_Click() {
-  enterRule(Окно3);
-  hide(Command3);
-  show(Command4);
-  hint("Набери на калькуляторе величину высоты кольца и нажми кнопку 'Ввод'");
-  show(Окно4);
-  setCaption(Окно4, "");
-}
-
-// The only Enter button that looks at the mode. Окно5 is not cleared: it is
-// empty in inductance mode and reads "Ответ" in turns mode.
-void Form1::Command4_Click() {
-  enterRule(Окно4);
-  hide(Command4);
-  show(Command5);
-  hint("Набери на калькуляторе количество витков и нажми кнопку 'Ввод'");
-  show(Окно5);
-  if (caption(Z) == "1") {
-    hide(Command5);
-    show(Command6);
-    hint("Набери на калькуляторе величину индуктивности катушки и нажми кнопку 'Ввод'");
-    show(Окно6);
-    setCaption(Окно6, "");
+void Form1::handOver(const EnterStage& stage) {
+  if (stage.next) {
+    hide(stage.button);
+    show(*stage.next);
   }
+  hint(stage.prompt);
+  const Id opened = kTableRows[stage.opened].value;
+  show(opened);
+  if (stage.clearsOpened) setCaption(opened, "");
 }
 
-void Form1::Command5_Click() {
-  enterRule(Окно5);
-  MyMes(w_);
-  hide(Command5);
-  show(Command6);
-  hint("Получи ответ'");
-  show(Окно6);
+void Form1::Ввод_Click() { enterStage(kEnterStages[0]); }
+void Form1::Command2_Click() { enterStage(kEnterStages[1]); }
+void Form1::Command3_Click() { enterStage(kEnterStages[2]); }
+
+// The only Enter button that looks at the mode.
+void Form1::Command4_Click() {
+  enterStage(kEnterStages[3]);
+  if (caption(Z) == "1") handOver(kTurnsModeHandOver);
 }
 
-// Stays visible after the answer: a further click computes N again from
-// whatever Окно6 holds, in either mode.
-void Form1::Command6_Click() {
-  enterRule(Окно6);
-  MyMes2(w_);
-  hint("Получи ответ");
-  show(Окно5);
+void Form1::Command5_Click() { enterStage(kEnterStages[4]); }
+void Form1::Command6_Click() { enterStage(kEnterStages[5]); }
+
+// The ring as the table holds it.
+RingTexts Form1::ring() const {
+  return {caption(Окно1), caption(Окно2), caption(Окно3), caption(Окно4)};
+}
+
+// Inductance from turns: L into Окно6, then the inputs shown.
+void Form1::MyMes() {
+  setCaption(Окно6, InductanceText(ring(), caption(Окно5)));
+  for (Id value : {Окно1, Окно2, Окно3, Окно4, Окно5}) show(value);
+}
+
+// Turns from inductance: N squared into Zoro, then N, from Zoro's text, into
+// Окно5. A failure of the root leaves Zoro written.
+void Form1::MyMes2() {
+  setCaption(Zoro, TurnsSquaredText(ring(), caption(Окно6)));
+  setCaption(Окно5, TurnsText(caption(Zoro)));
 }
 
 // Leaves the value labels' visibility, the "#" buttons, the "?" buttons, the

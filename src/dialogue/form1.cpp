@@ -50,7 +50,7 @@ void Form1::perform(const Handler& handler, int index) {
   // Only what is shown or hidden can take the focus out of sight: an
   // animation tick or a caption cannot.
   if (w_.visibilityChanges() != visibilityBefore) keepFocusInSight(helpWasOpen);
-  if (completed && isAnnounced(handler.name)) announcement_.append(announce(handler.name, w_));
+  if (completed && handler.words) said_.append(handler.words(w_));
 }
 
 void Form1::focusMoved(Id id) { focus_ = id; }

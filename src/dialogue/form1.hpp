@@ -14,8 +14,10 @@
 #include <utility>
 #include <vector>
 
-#include "dialogue/announcement.hpp"
+#include "dialogue/step_words.hpp"
+#include "calc/toroid.hpp"
 #include "dialogue/host.hpp"
+#include "window/enter_stages.hpp"
 #include "window/window_state.hpp"
 
 namespace ringcoil {
@@ -33,12 +35,15 @@ enum class KeyOutcome : std::uint8_t {
 class Form1 {
  public:
   // One handler: the event on the element (every member of an array) that
-  // starts it, its name, and the handler itself, given the member's index.
+  // starts it, its name, the handler itself, given the member's index, and
+  // the words that tell a listener what it did (step_words.hpp), if it is
+  // told at all.
   struct Handler {
     std::string_view element;  // "Form1" for the window itself
     Event event;
     std::string_view name;
     void (*run)(Form1& form, int index);
+    StepWords (*words)(const WindowState& after) = nullptr;
   };
   // Every handler, one row each (handlers.cpp).
   static std::span<const Handler> handlers();
@@ -54,7 +59,7 @@ class Form1 {
   // Elements changed since the last call (see WindowState::takeChanges).
   std::vector<Id> takeChanges() { return w_.takeChanges(); }
   // What the steps completed since the last call did, for a listener.
-  Announcement takeAnnouncement() { return std::exchange(announcement_, {}); }
+  StepWords takeWords() { return std::exchange(said_, {}); }
   // Whether "Выход" has ended the program; later events are ignored.
   bool ended() const { return ended_; }
 
@@ -115,6 +120,12 @@ class Form1 {
   const std::string& caption(Id id) const { return w_.caption(id); }
   void hint(std::string_view text) { w_.setCaption(el::Справка, text); }
   void enterRule(Id valueLabel);
+  // An Enter button's stage, and the hand-over to the next button.
+  void enterStage(const EnterStage& stage);
+  void handOver(const EnterStage& stage);
+  RingTexts ring() const;
+  void MyMes();
+  void MyMes2();
 
   // Entry chain, resets and exit.
   void Form_Load();
@@ -157,7 +168,7 @@ class Form1 {
   bool ended_ = false;
   Id focus_;
   std::optional<Id> focusBeforeHelp_;  // while the help pages are open
-  Announcement announcement_;
+  StepWords said_;
 };
 
 }  // namespace ringcoil

@@ -55,7 +55,7 @@ void Form1::press(Id id) {
 }
 
 void Form1::tellWhyNothing(std::string_view words) {
-  announcement_.append(Announcement{std::string(words), std::nullopt});
+  said_.append(StepWords{std::string(words), std::nullopt});
 }
 
 KeyOutcome Form1::key(std::string_view keys) {

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <utility>
 
-#include "dialogue/announcement.hpp"
+#include "dialogue/step_words.hpp"
 #include "dialogue/keys.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"

@@ -185,7 +185,7 @@ void FormWindow::sync() {
   for (const Id id : hidden) syncElement(id);
   if (surfaceChanged) update();
   // What the step did, told where the focus lands or as a notification.
-  tellStep(*this, focusedBefore, form_.takeAnnouncement());
+  tellStep(*this, focusedBefore, form_.takeWords());
 }
 
 std::optional<Id> FormWindow::elementOf(const QObject* widget) {

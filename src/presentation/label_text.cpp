@@ -68,7 +68,7 @@ QString shownValue(std::string_view caption, const QFontMetrics& metrics, int wi
       return number;
     }
   }
-  for (int digits = kSignificantDigits; digits > 1; --digits) {
+  for (int digits = kTextDigits; digits > 1; --digits) {
     const QString shorter = qText(NumberToExponentText(value, digits));
     if (fitsOneLine(shorter, metrics, width)) return shorter;
   }

@@ -6,7 +6,8 @@
 #include <QEvent>
 #include <QPointer>
 
-#include "dialogue/announcement.hpp"
+#include "calc/number_text.hpp"
+#include "dialogue/step_words.hpp"
 #include "presentation/accessible_texts.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/form_window.hpp"
@@ -131,7 +132,7 @@ class Speaker final : public QObject {
 
 }  // namespace
 
-void tellStep(FormWindow& window, QWidget* focusedBefore, const Announcement& said) {
+void tellStep(FormWindow& window, QWidget* focusedBefore, const StepWords& said) {
   if (said.empty()) return;
   QString words = qText(said.text);
   if (said.page) {
@@ -158,7 +159,7 @@ void copyAnswer(FormWindow& window) {
     return;
   }
   QApplication::clipboard()->setText(qText(*answer));
-  speaker.notify(QStringLiteral("Ответ скопирован: ") + qText(spokenNumber(*answer)));
+  speaker.notify(QStringLiteral("Ответ скопирован: ") + qText(RoundedDecimalText(*answer, kSpokenDigits)));
 }
 
 }  // namespace ringcoil

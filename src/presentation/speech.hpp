@@ -1,4 +1,4 @@
-// How what the dialogue tells a listener (dialogue/announcement.hpp) reaches
+// How what the dialogue tells a listener (dialogue/step_words.hpp) reaches
 // a screen reader, the list of keys told once, and copying the answer.
 //
 // Screen readers read the element that takes the focus, its description
@@ -14,14 +14,14 @@ class QWidget;
 namespace ringcoil {
 
 class FormWindow;
-struct Announcement;
+struct StepWords;
 
 // Tells assistive tools what the steps synced last did. Where the focus moved
 // away from `focusedBefore` in that sync, or moves before control returns to
 // the event loop, the words become the description of the element that took
 // it, until the focus leaves it again; where it stays, they are shown as a
 // notification.
-void tellStep(FormWindow& window, QWidget* focusedBefore, const Announcement& said);
+void tellStep(FormWindow& window, QWidget* focusedBefore, const StepWords& said);
 
 // What a step said about the focused `widget`, to be read with it; empty for
 // any other widget.

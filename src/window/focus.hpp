@@ -5,13 +5,10 @@
 #include <array>
 #include <optional>
 
+#include "window/enter_stages.hpp"
 #include "window/window_state.hpp"
 
 namespace ringcoil {
-
-// The Enter buttons, front-most first, as they lie on one another.
-inline constexpr std::array kEnterButtons{el::Command6, el::Command5, el::Command4,
-                                          el::Command3, el::Command2, el::Ввод};
 
 // The controls of the help pages, the page on top first.
 inline constexpr std::array kPageControls{el::Автор, el::Закрыть, el::Далеее, el::Далее};

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "calc/runtime_error.hpp"
-#include "window/elements.hpp"
 #include "table_rows.hpp"
 
 namespace ringcoil {
@@ -20,33 +19,41 @@ namespace {
 using table::caseName;
 using table::PrintTo;
 
-// The value labels in table order: mu, D, d, h, N, L.
-constexpr std::array kValueLabels = {el::Окно1, el::Окно2, el::Окно3,
-                                     el::Окно4, el::Окно5, el::Окно6};
+using Texts = std::array<const char*, 6>;  // the table's values: mu, D, d, h, N, L
 
-using Texts = std::array<const char*, 6>;  // captions of Окно1..Окно6
-
-// Text the calculations must not have touched.
+// What N squared reads before a calculation writes it.
 constexpr const char* kUntouchedZoro = "zoro before";
 
-WindowState windowWith(const Texts& texts) {
-  WindowState w;
-  for (std::size_t i = 0; i < kValueLabels.size(); ++i) {
-    w.setCaption(kValueLabels[i], texts[i]);
-    w.setVisible(kValueLabels[i], false);
+RingTexts ringOf(const Texts& t) { return {t[0], t[1], t[2], t[3]}; }
+
+// A calculation as the window runs it: its texts, and the error that
+// stopped it, if one did. The turns calculation keeps N squared's text, which
+// the window shows before the root is taken.
+struct Outcome {
+  std::string result;
+  std::string squared = kUntouchedZoro;
+  std::optional<ErrorCode> error;
+};
+
+Outcome inductance(const Texts& t) {
+  Outcome o;
+  try {
+    o.result = InductanceText(ringOf(t), t[4]);
+  } catch (const RuntimeError& e) {
+    o.error = e.code;
   }
-  w.setCaption(el::Zoro, kUntouchedZoro);
-  w.takeChanges();
-  return w;
+  return o;
 }
 
-std::optional<ErrorCode> run(void (*operation)(WindowState&), WindowState& w) {
+Outcome turns(const Texts& t) {
+  Outcome o;
   try {
-    operation(w);
+    o.squared = TurnsSquaredText(ringOf(t), t[5]);
+    o.result = TurnsText(o.squared);
   } catch (const RuntimeError& e) {
-    return e.code;
+    o.error = e.code;
   }
-  return std::nullopt;
+  return o;
 }
 
 // --- Inductance from turns -------------------------------------------------
@@ -59,13 +66,10 @@ struct InductanceCase {
 
 class ToroidInductance : public testing::TestWithParam<InductanceCase> {};
 
-TEST_P(ToroidInductance, WritesOkno6AndShowsTheInputs) {
-  WindowState w = windowWith(GetParam().texts);
-  MyMes(w);
-  EXPECT_EQ(w.caption(el::Окно6), GetParam().inductance);
-  for (std::size_t i = 0; i < 5; ++i) EXPECT_TRUE(w.visible(kValueLabels[i])) << i;
-  EXPECT_FALSE(w.visible(el::Окно6));  // the caller shows the answer
-  EXPECT_EQ(w.caption(el::Zoro), kUntouchedZoro);
+TEST_P(ToroidInductance, Text) {
+  const Outcome o = inductance(GetParam().texts);
+  EXPECT_EQ(o.error, std::nullopt);
+  EXPECT_EQ(o.result, GetParam().inductance);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,17 +107,11 @@ struct TurnsCase {
 
 class ToroidTurns : public testing::TestWithParam<TurnsCase> {};
 
-TEST_P(ToroidTurns, WritesZoroThenOkno5) {
-  WindowState w = windowWith(GetParam().texts);
-  MyMes2(w);
-  EXPECT_EQ(w.caption(el::Zoro), GetParam().squared);
-  EXPECT_EQ(w.caption(el::Окно5), GetParam().turns);
-  // Nothing else changes: no caption, no visibility.
-  std::vector<Id> changes = w.takeChanges();
-  std::vector<Id> allowed = {el::Zoro, el::Окно5};
-  std::ranges::sort(changes);
-  std::ranges::sort(allowed);
-  EXPECT_TRUE(std::ranges::includes(allowed, changes));
+TEST_P(ToroidTurns, SquareThenRoot) {
+  const Outcome o = turns(GetParam().texts);
+  EXPECT_EQ(o.error, std::nullopt);
+  EXPECT_EQ(o.squared, GetParam().squared);
+  EXPECT_EQ(o.result, GetParam().turns);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,17 +164,11 @@ struct FailureCase {
 
 class ToroidFailure : public testing::TestWithParam<FailureCase> {};
 
-TEST_P(ToroidFailure, StopsWithErrorAndKeepsEarlierState) {
+TEST_P(ToroidFailure, StopsWithTheFirstError) {
   const FailureCase& c = GetParam();
-  WindowState w = windowWith(c.texts);
-  const auto code = run(c.mode == Mode::Inductance ? MyMes : MyMes2, w);
-  EXPECT_EQ(code, c.code);
-  // No value label changed its caption or became visible, whatever mode.
-  for (std::size_t i = 0; i < kValueLabels.size(); ++i) {
-    EXPECT_EQ(w.caption(kValueLabels[i]), c.texts[i]) << i;
-    EXPECT_FALSE(w.visible(kValueLabels[i])) << i;
-  }
-  EXPECT_EQ(w.caption(el::Zoro), c.zoroAfter);
+  const Outcome o = c.mode == Mode::Inductance ? inductance(c.texts) : turns(c.texts);
+  EXPECT_EQ(o.error, c.code);
+  EXPECT_EQ(o.squared, c.zoroAfter);
 }
 
 constexpr ErrorCode kMismatch = ErrorCode::TypeMismatch;
@@ -308,13 +300,11 @@ INSTANTIATE_TEST_SUITE_P(
 // --- Flags left over from earlier arithmetic are no fault -----------------
 
 TEST(ToroidFlags, StaleFlagsDoNotFailEitherCalculation) {
-  WindowState w = windowWith({"2000", "20", "10", "5", "10", "100"});
+  const Texts texts = {"2000", "20", "10", "5", "8,66025403784439", "100"};
   std::feraiseexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-  EXPECT_EQ(run(MyMes2, w), std::nullopt);
-  EXPECT_EQ(w.caption(el::Окно5), "8,66025403784439");
+  EXPECT_EQ(turns(texts).result, "8,66025403784439");
   std::feraiseexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
-  EXPECT_EQ(run(MyMes, w), std::nullopt);
-  EXPECT_EQ(w.caption(el::Окно6), "100");
+  EXPECT_EQ(inductance(texts).result, "100");
   std::feclearexcept(FE_ALL_EXCEPT);
 }
 

@@ -53,7 +53,7 @@ void printState(const WindowState& state, std::ostream& out) {
   out << '\n';
 }
 
-void printSpeech(const Announcement& said, std::ostream& out) {
+void printSpeech(const StepWords& said, std::ostream& out) {
   if (said.empty()) out << "said nothing\n";
   if (!said.text.empty()) {
     out << "said ";
@@ -84,7 +84,7 @@ void applyCommand(Form1& form, const Command& command, std::ostream& out) {
         } else if constexpr (std::is_same_v<T, PrintFocus>) {
           out << "focus " << displayName(form.focus()) << '\n';
         } else if constexpr (std::is_same_v<T, PrintSpeech>) {
-          printSpeech(form.takeAnnouncement(), out);
+          printSpeech(form.takeWords(), out);
         } else {
           printState(form.state(), out);
         }

@@ -15,7 +15,7 @@ namespace ringcoil::replay {
 void printState(const WindowState& state, std::ostream& out);
 
 // What a listener was told: the words, and the help page read with them.
-void printSpeech(const Announcement& said, std::ostream& out);
+void printSpeech(const StepWords& said, std::ostream& out);
 
 // Applies one command to a loaded window; `state` prints the listing to out,
 // `focus` the element with the keyboard focus.

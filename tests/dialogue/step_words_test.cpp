@@ -4,7 +4,7 @@
 // checked by the scenario spoken_steps.replay.
 #include <gtest/gtest.h>
 
-#include "dialogue/announcement.hpp"
+#include "dialogue/step_words.hpp"
 #include "form_fixture.hpp"
 
 namespace ringcoil::testing {
