@@ -110,6 +110,8 @@ class Form1 {
   void keepFocusInSight(bool helpWasOpen);
   // Tab and Shift+Tab: the next element in the tab order that is in sight.
   void focusNextInTabOrder(bool forward);
+  // A key standing for an element's press.
+  void pressWithKey(Id id);
   // A key that does nothing here: tells a listener why, once per press.
   void tellWhyNothing(std::string_view words);
 

@@ -47,11 +47,39 @@ void Form1::closeAuthorPage() {
 }
 
 void Form1::press(Id id) {
-  if (id == Виток || id == Индукт) return chooseMode(id);
-  if (id == Глава) return openHelp();
-  if (id == Автор) return closeAuthorPage();
-  // As a click: nothing happens to a button out of the user's sight.
-  if (def(id).kind == Kind::PushButton && inSight(w_, id)) raise(id, Event::Click);
+  switch (pressOf(def(id))) {
+    case Press::ChooseMode:
+      return chooseMode(id);
+    case Press::OpenHelp:
+      return openHelp();
+    case Press::CloseHelp:
+      return closeAuthorPage();
+    case Press::Click:
+      // As a click: nothing happens to a button out of the user's sight.
+      if (inSight(w_, id)) raise(id, Event::Click);
+      return;
+    case Press::None:
+      return;
+  }
+}
+
+// A key that stands for an element's press: where the press would do
+// nothing, the listener hears why.
+void Form1::pressWithKey(Id id) {
+  const bool helpOpen = w_.visible(Фон1);
+  switch (pressOf(def(id))) {
+    case Press::OpenHelp:
+      if (!helpOpen) return openHelp();
+      tellWhyNothing(kHelpAlreadyOpen);
+      if (const auto control = helpControlInSight(w_)) focus_ = *control;
+      return;
+    case Press::ChooseMode:
+      if (inSight(w_, id)) return chooseMode(id);
+      if (helpOpen) return tellWhyNothing(kCloseHelpFirst);
+      return tellWhyNothing(inSight(w_, aaaa) ? kNewCalculationFromFullReset : kNewCalculationFromReset);
+    default:
+      return press(id);
+  }
 }
 
 void Form1::tellWhyNothing(std::string_view words) {
@@ -61,38 +89,17 @@ void Form1::tellWhyNothing(std::string_view words) {
 KeyOutcome Form1::key(std::string_view keys) {
   const KeyBinding* binding = keyBinding(keys);
   if (!binding) return KeyOutcome::Unknown;
-  // The display types digits, the comma, the point and blanks into its text,
-  // and copies its own selection.
-  const bool typed = binding->action == KeyAction::PressKeypadKey || keys == "Space" ||
-                     binding->action == KeyAction::CopyAnswer;
-  if (focus_ == Text1 && typed) return KeyOutcome::DisplayEditing;
+  if (focus_ == Text1 && binding->typedByDisplay) return KeyOutcome::DisplayEditing;
   if (ended_) return KeyOutcome::Handled;
   switch (binding->action) {
-    case KeyAction::ChooseTurns:
-    case KeyAction::ChooseInductance: {
-      const Id name = binding->action == KeyAction::ChooseTurns ? Виток : Индукт;
-      if (inSight(w_, name)) {
-        chooseMode(name);
-      } else if (w_.visible(Фон1)) {
-        tellWhyNothing(kCloseHelpFirst);
-      } else {
-        tellWhyNothing(inSight(w_, aaaa) ? kNewCalculationFromFullReset : kNewCalculationFromReset);
-      }
-      break;
-    }
-    case KeyAction::OpenHelp:
-      if (w_.visible(Фон1)) {
-        tellWhyNothing(kHelpAlreadyOpen);
-        if (const auto control = helpControlInSight(w_)) focus_ = *control;
-      } else {
-        openHelp();
-      }
+    case KeyAction::PressElement:
+      pressWithKey(*binding->element);
       break;
     case KeyAction::PressKeypadKey:
       raise(aa(binding->keypadIndex), Event::Click);
       break;
     case KeyAction::PressFocused:
-      if (def(focus_).kind == Kind::PushButton || focus_ == Автор) {
+      if (pressOf(def(focus_)) != Press::None) {
         press(focus_);
       } else {
         tellWhyNothing(kNothingToPress);

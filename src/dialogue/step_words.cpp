@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/number_text.hpp"
+#include "dialogue/keys.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {
@@ -109,7 +110,9 @@ StepWords displayCleared(const WindowState& after) { return withPrompt("Дисп
 // The painted hint asks for the mouse; a listener needs the keys.
 StepWords allReset(const WindowState& after) {
   StepWords said = withPrompt("Все данные сброшены", after);
-  addSentence(said.text, "Выбери расчёт клавишами: Альт+N — количество витков, Альт+L — индуктивность");
+  addSentence(said.text, "Выбери расчёт клавишами: " + std::string(keyWords("Alt+N")) +
+                             " — количество витков, " + std::string(keyWords("Alt+L")) +
+                             " — индуктивность");
   return said;
 }
 

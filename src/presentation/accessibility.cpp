@@ -39,12 +39,6 @@ constexpr auto kReadingOrder = [] {
   return order;
 }();
 
-// The painted labels a press runs an operation of: the title opens the
-// help; the computable names choose their mode.
-bool hasPressAction(Id id) {
-  return id == Глава || id == Виток || id == Индукт;
-}
-
 // A label painted on the window's surface. Owned by the accessibility cache;
 // the window's interface deletes it.
 class PaintedLabel final : public WindowPart, public QAccessibleActionInterface {
@@ -92,7 +86,7 @@ class PaintedLabel final : public WindowPart, public QAccessibleActionInterface 
   }
 
   void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ActionInterface && hasPressAction(id_)) {
+    if (type == QAccessible::ActionInterface && pressOf(def(id_)) != Press::None) {
       return static_cast<QAccessibleActionInterface*>(this);
     }
     return nullptr;

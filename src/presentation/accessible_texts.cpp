@@ -33,19 +33,7 @@ QString joined(const QStringList& lines) {
 
 }  // namespace
 
-QString accessibleNameOf(Id id) {
-  if (id == Q5) return QStringLiteral("Выбрать: рассчитать количество витков");
-  if (id == Q6) return QStringLiteral("Выбрать: рассчитать индуктивность");
-  if (id == aaa) return QStringLiteral("Сброс");
-  if (id == aaaa) return QStringLiteral("Полный сброс всех данных");
-  if (id == Text1) return QStringLiteral("Дисплей калькулятора");
-  if (id == Picture1) return QStringLiteral("Анимированная подпись");
-  if (id == Фон1) return QStringLiteral("Справка, страница 1");
-  if (id == Фоно) return QStringLiteral("Справка, страница 2");
-  if (id == Фон3) return QStringLiteral("Справка, страница 3");
-  if (id == Автор) return QStringLiteral("Об авторе");
-  return {};
-}
+QString accessibleNameOf(Id id) { return qText(def(id).accessibleName); }
 
 QString paintedLabelName(const WindowState& state, Id id) {
   const QString shown = shownCaption(state, id);
@@ -62,14 +50,21 @@ QString paintedLabelName(const WindowState& state, Id id) {
 }
 
 QString paintedLabelDescription(Id id) {
-  const auto keys = [id] { return keysPressingText(id).join(QStringLiteral(", ")); };
-  if (id == Глава) {
-    return QStringLiteral("Подробнее. Клавиша %1 открывает справку. ").arg(keys()) +
-           windowDescription();
+  const QString keys = qText(keyWordsPressing(id));
+  switch (pressOf(def(id))) {
+    case Press::OpenHelp:
+      return qText(def(id).tooltip) + QStringLiteral(". Клавиша %1 открывает справку. ").arg(keys) +
+             windowDescription();
+    case Press::ChooseMode:
+      // What the key does, as the list of keys says it.
+      for (const KeyBinding& binding : kKeys) {
+        if (binding.element == id) return QStringLiteral("Клавиши %1: ").arg(keys) + qText(binding.does);
+      }
+      break;
+    default:
+      break;
   }
   if (id == Справка) return QStringLiteral("Подсказка");
-  if (id == Виток) return QStringLiteral("Клавиши %1: рассчитать количество витков").arg(keys());
-  if (id == Индукт) return QStringLiteral("Клавиши %1: рассчитать индуктивность").arg(keys());
   for (const TableRow& row : kTableRows) {
     if (id == row.answerName) return QStringLiteral("Искомая величина");
     if (id == row.inputName) return QStringLiteral("Вводимая величина");
@@ -98,36 +93,6 @@ QString pageText(Id page) {
   return paragraphs.join(QLatin1Char('\n'));
 }
 
-QString spokenKeys(std::string_view keys) {
-  // The table writes keys as Qt does, in English; a Russian voice reads
-  // these words instead.
-  static const std::pair<QString, QString> kSpoken[] = {
-      {QStringLiteral("Alt+"), QStringLiteral("Альт+")},
-      {QStringLiteral("Ctrl+"), QStringLiteral("Контрол+")},
-      {QStringLiteral("Return"), QStringLiteral("Ввод")},
-      {QStringLiteral("Enter"), QStringLiteral("Ввод")},
-      {QStringLiteral("Space"), QStringLiteral("пробел")},
-      {QStringLiteral("Esc"), QStringLiteral("Эскейп")},
-  };
-  QString spoken = qText(keys);
-  for (const auto& [written, words] : kSpoken) spoken.replace(written, words);
-  return spoken;
-}
-
-QStringList keysPressingText(Id id) {
-  QStringList keys;
-  for (const std::string_view k : keysPressing(id)) {
-    if (const QString key = spokenKeys(k); !keys.contains(key)) keys << key;
-  }
-  return keys;
-}
-
-QString windowDescription() {
-  return QStringLiteral(
-      "Клавиши: Альт+N — рассчитать количество витков, Альт+L — рассчитать индуктивность; "
-      "цифры и запятая — кнопки калькулятора; Ввод или пробел — нажать кнопку в фокусе; "
-      "Табуляция — к следующей кнопке; Контрол+C — скопировать ответ; "
-      "F1 — справка, Ввод на её страницах — дальше.");
-}
+QString windowDescription() { return qText(spokenListOfKeys()); }
 
 }  // namespace ringcoil

@@ -35,14 +35,6 @@ QString dialogueStatus(const WindowState& state);
 // the lines of a paragraph joined and their hyphenation undone.
 QString pageText(Id page);
 
-// Keys as the key table writes them ("Alt+N", "Return"), in words a Russian
-// voice reads: «Альт+N», «Ввод».
-QString spokenKeys(std::string_view keys);
-
-// The keys that do what an assistive tool's press on the element does, in
-// those words.
-QStringList keysPressingText(Id id);
-
 // The keys that reach everything, in words a Russian voice reads: the
 // window's description when it opens, and the title's always.
 QString windowDescription();

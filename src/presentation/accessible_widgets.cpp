@@ -17,12 +17,6 @@ namespace {
 
 using namespace el;
 
-// The buttons that move the dialogue on: pressing one changes the hint.
-bool movesDialogueOn(Id id) {
-  return std::find(kEnterButtons.begin(), kEnterButtons.end(), id) != kEnterButtons.end() ||
-         id == aaa || id == aaaa || id == Q5 || id == Q6;
-}
-
 // An element inside a picture box belongs, for assistive tools, to the box
 // itself: the inner area that clips it is an implementation detail.
 QAccessibleInterface* parentOf(QWidget* widget) {
@@ -55,7 +49,7 @@ class ElementButton final : public QAccessibleWidget {
     }
     if (t == QAccessible::Description) {
       if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
-      if (window_ && movesDialogueOn(id_)) return dialogueStatus(window_->state());
+      if (window_ && def(id_).movesDialogueOn) return dialogueStatus(window_->state());
     }
     return QAccessibleWidget::text(t);
   }

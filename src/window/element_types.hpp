@@ -79,6 +79,15 @@ enum class Pointer : std::uint8_t {
   RedArrow,  // the 16-colour red arrow of the two computable names, hot spot (0, 0)
 };
 
+// What an assistive tool's press on an element does (Form1::press).
+enum class Press : std::uint8_t {
+  None,
+  Click,       // a push button's click, while it is in sight
+  ChooseMode,  // a computable name: choose the calculation it names
+  OpenHelp,    // the title: open the help
+  CloseHelp,   // the author page: close the help
+};
+
 // One element as the window is created. Fields an element does not use keep
 // their defaults: no colour, no tooltip, no tab stop.
 struct ElementDef {
@@ -102,6 +111,18 @@ struct ElementDef {
   std::string_view tooltip{};
   int tabIndex = -1;  // -1: takes no keyboard focus
   int intervalMs = 0;  // a timer: milliseconds between ticks
+  // For assistive tools: the name where the caption says too little; what a
+  // press does beyond a push button's click; whether the element moves the
+  // dialogue on (its press changes the hint, so the hint and the answer are
+  // its description).
+  std::string_view accessibleName{};
+  Press press = Press::None;
+  bool movesDialogueOn = false;
 };
+
+// What a press on the element does: a push button's click, or its own.
+constexpr Press pressOf(const ElementDef& d) {
+  return d.kind == Kind::PushButton ? Press::Click : d.press;
+}
 
 }  // namespace ringcoil

@@ -83,10 +83,9 @@ class RandomSession {
     // A key that would end the program, or that the display would type,
     // becomes Tab: neither is the dialogue's to replay.
     if (const auto* key = std::get_if<replay::PressKey>(&last_)) {
-      const KeyAction action = keyBinding(key->keys)->action;
-      const bool exits = action == KeyAction::PressFocused && form_.focus() == Command1;
-      const bool typed = form_.focus() == Text1 &&
-                         (action == KeyAction::PressKeypadKey || key->keys == "Space");
+      const KeyBinding* binding = keyBinding(key->keys);
+      const bool exits = binding->action == KeyAction::PressFocused && form_.focus() == Command1;
+      const bool typed = form_.focus() == Text1 && binding->typedByDisplay;
       if (exits || typed) last_ = replay::PressKey{"Tab"};
     }
     if (record_) events_.push_back(last_);

@@ -87,7 +87,7 @@ TEST_F(AccessibilityTest, TheWindowReadsItsTitleTableAndHintInOrder) {
   EXPECT_TRUE(title.startsWith(u("Подробнее. Клавиша F1 открывает справку. Клавиши: Альт+N")));
   for (const KeyBinding& binding : kKeys) {
     if (!isShortcut(binding.action)) continue;
-    EXPECT_TRUE(root()->text(QAccessible::Description).contains(spokenKeys(binding.keys)))
+    EXPECT_TRUE(root()->text(QAccessible::Description).contains(u(std::string(keyWords(binding.keys)).c_str())))
         << binding.keys;
   }
   EXPECT_FALSE(root()->text(QAccessible::Description).contains(u("Alt")));
