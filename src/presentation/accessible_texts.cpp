@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "dialogue/step_words.hpp"
+#include "dialogue/help_text.hpp"
 #include "dialogue/keys.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/lightweight_painter.hpp"
-#include "presentation/page_text.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {
@@ -16,20 +16,6 @@ namespace {
 
 using namespace el;
 
-// A paragraph set line by line, read as one: a line ending in a hyphen runs
-// on into the next without it.
-QString joined(const QStringList& lines) {
-  QString text;
-  for (const QString& line : lines) {
-    if (text.endsWith(QLatin1Char('-'))) {
-      text.chop(1);
-    } else if (!text.isEmpty()) {
-      text += QLatin1Char(' ');
-    }
-    text += line;
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -74,24 +60,7 @@ QString paintedLabelDescription(Id id) {
 
 QString dialogueStatus(const WindowState& state) { return qText(standing(state)); }
 
-QString pageText(Id page) {
-  using namespace page_text;
-  QStringList paragraphs;
-  if (page == Фон1) {
-    paragraphs << joined(kPage1Opening) << kPage1Merits << joined(kPage1MeritLines)
-               << kPage1Drawbacks << joined(kPage1DrawbackLines);
-  } else if (page == Фоно) {
-    for (const QStringList& lines : kPage2Paragraphs) paragraphs << joined(lines);
-  } else if (page == Фон3) {
-    paragraphs << kPage3Heading;
-    for (const Grade& grade : kPage3Grades)
-      paragraphs << grade.name + QStringLiteral(": ") + grade.cutOff;
-  } else if (page == Автор) {
-    paragraphs << kProgramKind << kAuthorPurpose << kAuthorTitle + QLatin1Char(' ') + kAuthorVersion
-               << kAuthorRole + QStringLiteral(": ") + kAuthorCallSign << kAuthorSignOff;
-  }
-  return paragraphs.join(QLatin1Char('\n'));
-}
+QString pageText(Id page) { return qText(helpPageText(page)); }
 
 QString windowDescription() { return qText(spokenListOfKeys()); }
 

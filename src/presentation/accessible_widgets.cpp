@@ -98,7 +98,7 @@ class ElementBox final : public QAccessibleWidget {
     if (t == QAccessible::Name) return accessibleNameOf(id_);
     if (t == QAccessible::Description) {
       if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
-      if (id_ != Picture1) return pageText(id_);
+      if (QString page = pageText(id_); !page.isEmpty()) return page;
     }
     return QAccessibleWidget::text(t);
   }

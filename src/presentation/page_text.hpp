@@ -1,82 +1,60 @@
+// The help pages' words (dialogue/help_text.hpp) as Qt strings, for the
+// artwork generator that draws them.
 #pragma once
 
-// The wording of the help pages and the author page, line by line as the
-// pictures set it, with their line breaks and hyphenation. The artwork
-// generator draws it; screen readers are given it as the pages' text.
-
+#include <QString>
 #include <QStringList>
 #include <array>
+#include <span>
+#include <string_view>
+
+#include "dialogue/help_text.hpp"
 
 namespace ringcoil::page_text {
 
-// Page 1: advice on ferrite rings.
-inline const QStringList kPage1Opening{
-    QStringLiteral("Ферритовые кольцевые сердечники приме-"),
-    QStringLiteral("няют для получениявысоких значений доб-"),
-    QStringLiteral("ротности и индуктивности при малых раз-"),
-    QStringLiteral("мерах. Марка провода на добротность пра-"),
-    QStringLiteral("ктически не влияет."),
-};
-inline const QString kPage1Merits = QStringLiteral("ДОСТОИНСТВА");
-inline const QStringList kPage1MeritLines{
-    QStringLiteral("малое рассеивание магнитного потока и"),
-    QStringLiteral("соответственно малая восприимчивость"),
-    QStringLiteral("к внешним полям."),
-};
-inline const QString kPage1Drawbacks = QStringLiteral("НЕДОСТАТКИ");
-inline const QStringList kPage1DrawbackLines{
-    QStringLiteral("невозможность плавной регулировки ин-"),
-    QStringLiteral("дуктивности и неудобство при намотке"),
-    QStringLiteral("большого числа витков."),
-};
+inline QString qString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-// Page 2: which permeability for which band.
-inline const std::array<QStringList, 3> kPage2Paragraphs{
-    QStringList{
-        QStringLiteral("На низкочастотных диапазонах"),
-        QStringLiteral("( 1.8-7 МГц ) для получения высокой доброт-"),
-        QStringLiteral("ности желательно применять сердечники с"),
-        QStringLiteral("проницаемостью 50 , а на высокочастотных"),
-        QStringLiteral("( 14-30 МГц ) с проницаемостью 20."),
-    },
-    QStringList{
-        QStringLiteral("Оптимальным вариантом для всех КВ диа-"),
-        QStringLiteral("пазонов считаются кольца с проницаемостью"),
-        QStringLiteral("30."),
-    },
-    QStringList{
-        QStringLiteral("Добротность возрастает при увеличении"),
-        QStringLiteral("размеров сердечника. С кольцами 32 мм"),
-        QStringLiteral("достигается добротность порядка 400-500."),
-    },
-};
+inline QStringList qLines(std::span<const std::string_view> lines) {
+  QStringList list;
+  for (const std::string_view line : lines) list << qString(line);
+  return list;
+}
 
-// Page 3: cut-off frequencies of the ferrite grades.
-inline const QString kPage3Heading = QStringLiteral("Граничные частоты");
+inline const QStringList kPage1Opening = qLines(help_text::kPage1Opening);
+inline const QString kPage1Merits = qString(help_text::kPage1Merits);
+inline const QStringList kPage1MeritLines = qLines(help_text::kPage1MeritLines);
+inline const QString kPage1Drawbacks = qString(help_text::kPage1Drawbacks);
+inline const QStringList kPage1DrawbackLines = qLines(help_text::kPage1DrawbackLines);
+
+inline const std::array<QStringList, help_text::kPage2Paragraphs.size()> kPage2Paragraphs = [] {
+  std::array<QStringList, help_text::kPage2Paragraphs.size()> paragraphs;
+  for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+    paragraphs[i] = qLines(help_text::kPage2Paragraphs[i]);
+  }
+  return paragraphs;
+}();
+
+inline const QString kPage3Heading = qString(help_text::kPage3Heading);
 struct Grade {
   QString name;
   QString cutOff;
 };
-inline const std::array<Grade, 9> kPage3Grades{{
-    {QStringLiteral("4000НМ"), QStringLiteral("150 кГц")},
-    {QStringLiteral("3000НМ"), QStringLiteral("200 кГц")},
-    {QStringLiteral("2000НМ"), QStringLiteral("450 кГц")},
-    {QStringLiteral("1500НМ"), QStringLiteral("650 кГц")},
-    {QStringLiteral("1000НМ"), QStringLiteral("750 кГц")},
-    {QStringLiteral("600НН"), QStringLiteral("1,2 МГц")},
-    {QStringLiteral("400НН"), QStringLiteral("1,5 МГц")},
-    {QStringLiteral("200НН"), QStringLiteral("3,5 МГц")},
-    {QStringLiteral("150 -100НН"), QStringLiteral("4 МГц")},
-}};
+inline const std::array<Grade, help_text::kPage3Grades.size()> kPage3Grades = [] {
+  std::array<Grade, help_text::kPage3Grades.size()> grades;
+  for (std::size_t i = 0; i < grades.size(); ++i) {
+    grades[i] = {qString(help_text::kPage3Grades[i].name), qString(help_text::kPage3Grades[i].cutOff)};
+  }
+  return grades;
+}();
 
-// The author page, top to bottom: what kind of program this is and what it
-// is for, its title and version, who made it, the sign-off.
-inline const QString kProgramKind = QStringLiteral("Программа-калькулятор");
-inline const QString kAuthorPurpose = QStringLiteral("для расчёта данных ферритового кольца");
-inline const QString kAuthorTitle = QStringLiteral("РАСЧЁТ КАТУШКИ");
-inline const QString kAuthorVersion = QStringLiteral("1.0");
-inline const QString kAuthorRole = QStringLiteral("Автор и Дизайн");
-inline const QString kAuthorCallSign = QStringLiteral("KELVANO");
-inline const QString kAuthorSignOff = QStringLiteral("Good like. 73!");
+inline const QString kProgramKind = qString(help_text::kProgramKind);
+inline const QString kAuthorPurpose = qString(help_text::kAuthorPurpose);
+inline const QString kAuthorTitle = qString(help_text::kAuthorTitle);
+inline const QString kAuthorVersion = qString(help_text::kAuthorVersion);
+inline const QString kAuthorRole = qString(help_text::kAuthorRole);
+inline const QString kAuthorCallSign = qString(help_text::kAuthorCallSign);
+inline const QString kAuthorSignOff = qString(help_text::kAuthorSignOff);
 
 }  // namespace ringcoil::page_text

@@ -1,5 +1,7 @@
 #include "replay.hpp"
 
+#include "dialogue/help_text.hpp"
+
 #include <string_view>
 #include <type_traits>
 
@@ -60,7 +62,7 @@ void printSpeech(const StepWords& said, std::ostream& out) {
     printQuoted(said.text, out);
     out << '\n';
   }
-  if (said.page) out << "page " << displayName(*said.page) << " read\n";
+  if (said.page) out << "page " << displayName(*said.page) << " read: " << helpPageText(*said.page) << '\n';
   out << '\n';
 }
 
