@@ -11,14 +11,14 @@ using namespace el;
 
 Form1::Form1(Host& host) : host_(host), focus_(firstInTabOrder()) {}
 
-void Form1::load() { raise(std::nullopt, Event::Load); }
+void Form1::load() { fire(std::nullopt, Event::Load); }
 
 void Form1::mouseAt(Event event, int x, int y) {
   if (!insideClient(x, y)) return;
-  raise(elementAt(w_, x, y), event);
+  fire(elementAt(w_, x, y), event);
 }
 
-void Form1::raise(std::optional<Id> target, Event event) {
+void Form1::fire(std::optional<Id> target, Event event) {
   if (ended_) return;
   if (target && !w_.shown(*target)) return;
   if (const Handler* handler = handlerFor(target, event)) {
@@ -26,7 +26,7 @@ void Form1::raise(std::optional<Id> target, Event event) {
   }
 }
 
-void Form1::tick() { raise(Timer1, Event::Timer); }
+void Form1::tick() { fire(Timer1, Event::Timer); }
 
 void Form1::typeText(std::string_view text) {
   if (ended_) return;

@@ -24,6 +24,21 @@ namespace ringcoil {
 
 enum class Event : std::uint8_t { Load, Click, MouseMove, Timer };
 
+// The end of the name of a handler of `event`: "Command2" + "_Click".
+constexpr std::string_view handlerSuffix(Event event) {
+  switch (event) {
+    case Event::Load:
+      return "_Load";
+    case Event::Click:
+      return "_Click";
+    case Event::MouseMove:
+      return "_MouseMove";
+    case Event::Timer:
+      return "_Timer";
+  }
+  return "";
+}
+
 // What a key did (see Form1::key).
 enum class KeyOutcome : std::uint8_t {
   Handled,         // it ran its gesture, or it means nothing where the focus is
@@ -71,7 +86,7 @@ class Form1 {
   // An event delivered to the element itself (a button pressed from the
   // keyboard, a widget's own click); nullopt: the window's surface. Ignored
   // unless the element and all its containers are shown.
-  void raise(std::optional<Id> target, Event event);
+  void fire(std::optional<Id> target, Event event);
   // One tick of Timer1.
   void tick();
   // The user edited the display from the keyboard; no operation runs.

@@ -31,19 +31,19 @@ constexpr std::string_view kHelpNotOpen = "Справка не открыта. F
 
 void Form1::chooseMode(Id name) {
   if (ended_ || !inSight(w_, name)) return;  // the mouse could not hover it either
-  raise(name, Event::MouseMove);
-  raise(name == Виток ? Q5 : Q6, Event::Click);
+  fire(name, Event::MouseMove);
+  fire(name == Виток ? Q5 : Q6, Event::Click);
   focus_ = enterButtonInSight(w_);
 }
 
 void Form1::openHelp() {
   if (ended_) return;
-  raise(Глава, Event::Click);
+  fire(Глава, Event::Click);
   if (const auto control = helpControlInSight(w_)) focus_ = *control;
 }
 
 void Form1::closeAuthorPage() {
-  if (inSight(w_, Автор)) raise(Автор, Event::Click);
+  if (inSight(w_, Автор)) fire(Автор, Event::Click);
 }
 
 void Form1::press(Id id) {
@@ -56,7 +56,7 @@ void Form1::press(Id id) {
       return closeAuthorPage();
     case Press::Click:
       // As a click: nothing happens to a button out of the user's sight.
-      if (inSight(w_, id)) raise(id, Event::Click);
+      if (inSight(w_, id)) fire(id, Event::Click);
       return;
     case Press::None:
       return;
@@ -96,7 +96,7 @@ KeyOutcome Form1::key(std::string_view keys) {
       pressWithKey(*binding->element);
       break;
     case KeyAction::PressKeypadKey:
-      raise(aa(binding->keypadIndex), Event::Click);
+      fire(aa(binding->keypadIndex), Event::Click);
       break;
     case KeyAction::PressFocused:
       if (pressOf(def(focus_)) != Press::None) {

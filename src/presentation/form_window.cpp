@@ -19,7 +19,7 @@
 #include "presentation/accessible_texts.hpp"
 #include "presentation/classic_style.hpp"
 #include "presentation/fonts.hpp"
-#include "presentation/keys.hpp"
+#include "presentation/shortcuts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
 #include "presentation/speech.hpp"
@@ -254,7 +254,7 @@ void FormWindow::surfaceEvent(Event event, QPoint pos) {
 }
 
 void FormWindow::elementEvent(Id id, Event event) {
-  form_.raise(id, event);
+  form_.fire(id, event);
   sync();
 }
 

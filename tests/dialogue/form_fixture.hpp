@@ -28,8 +28,8 @@ class FormTest : public ::testing::Test {
   const std::string& caption(Id id) const { return w().caption(id); }
   bool visible(Id id) const { return w().visible(id); }
 
-  void click(Id id) { form.raise(id, Event::Click); }
-  void move(Id id) { form.raise(id, Event::MouseMove); }
+  void click(Id id) { form.fire(id, Event::Click); }
+  void move(Id id) { form.fire(id, Event::MouseMove); }
   void moveOverSurface() { form.mouseAt(Event::MouseMove, 10, 10); }
 
   // Types on the window's keypad: digits and the comma.

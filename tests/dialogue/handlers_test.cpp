@@ -42,11 +42,7 @@ TEST(Handlers, EachRowIsNamedAfterItsElementAndEvent) {
   std::set<std::pair<std::string_view, Event>> pairs;
   for (const Form1::Handler& h : Form1::handlers()) {
     const std::string element = h.element == "Form1" ? "Form" : std::string(h.element);
-    const std::string event = h.event == Event::Click       ? "_Click"
-                              : h.event == Event::MouseMove ? "_MouseMove"
-                              : h.event == Event::Timer     ? "_Timer"
-                                                            : "_Load";
-    EXPECT_EQ(h.name, element + event) << h.name;
+    EXPECT_EQ(h.name, element + std::string(handlerSuffix(h.event))) << h.name;
     EXPECT_TRUE(pairs.insert({h.element, h.event}).second) << h.name << " has two rows";
   }
 }

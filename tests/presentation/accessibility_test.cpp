@@ -167,11 +167,11 @@ TEST_F(AccessibilityTest, ChangesOfPaintedLabelsAreAnnounced) {
     window->sync();
     return told;
   };
-  window->form().raise(Виток, Event::MouseMove);
+  window->form().fire(Виток, Event::MouseMove);
   EXPECT_TRUE(announceChanges().empty());  // no tool has looked yet
 
   static_cast<void>(shownTexts());  // a screen reader looks at the window
-  window->form().raise(Q5, Event::Click);
+  window->form().fire(Q5, Event::Click);
   const std::map<Id, Events> told = announceChanges();
   EXPECT_EQ(told.at(Справка), Events{QAccessible::NameChanged});
   EXPECT_EQ(told.at(Окно5), (Events{QAccessible::ObjectShow, QAccessible::NameChanged}));

@@ -64,13 +64,13 @@ class ValueCells : public WindowTest, public ::testing::WithParamInterface<CellC
   void enter(Id cell, const std::string& caption) {
     Form1& form = window->form();
     const bool turns = cell == Окно6;
-    form.raise(turns ? Виток : Индукт, Event::MouseMove);
-    form.raise(turns ? Q5 : Q6, Event::Click);
+    form.fire(turns ? Виток : Индукт, Event::MouseMove);
+    form.fire(turns ? Q5 : Q6, Event::Click);
     const Id stages[] = {Ввод, Command2, Command3, Command4, turns ? Command6 : Command5};
     const Id cells[] = {Окно1, Окно2, Окно3, Окно4, turns ? Окно6 : Окно5};
     for (int stage = 0; stage < 5; ++stage) {
       form.typeText(cells[stage] == cell ? caption : "1");
-      form.raise(stages[stage], Event::Click);
+      form.fire(stages[stage], Event::Click);
       if (cells[stage] == cell) break;
     }
     window->sync();
@@ -208,16 +208,16 @@ TEST_F(ButtonFaces, EveryButtonFillsItsRectangle) {
 
   // The later Enter buttons are two pixels taller; the full reset is wider.
   Form1& form = window->form();
-  form.raise(Q6, Event::Click);
+  form.fire(Q6, Event::Click);
   form.typeText("1");  // every value 1: the last stage computes
   const Id chain[] = {Ввод, Command2, Command3, Command4, Command5, Command6};
   for (int stage = 1; stage < 6; ++stage) {
-    form.raise(chain[stage - 1], Event::Click);
+    form.fire(chain[stage - 1], Event::Click);
     form.typeText("1");
     window->sync();
     expectFillsInEveryState(behindWindow, {chain[stage], {21, 252, 106, 24}});
   }
-  form.raise(aaa, Event::Click);
+  form.fire(aaa, Event::Click);
   window->sync();
   expectFillsInEveryState(behindWindow, {aaaa, {92, 216, 35, 33}});
 

@@ -280,13 +280,13 @@ TEST_F(WindowTest, TooltipsOfPaintedAndRealElements) {
   EXPECT_EQ(widget(aaa)->toolTip(), QString::fromUtf8("Сброс"));
 
   // A value cell too narrow for its value tells the whole of it.
-  window->form().raise(Индукт, Event::MouseMove);
-  window->form().raise(Q6, Event::Click);
+  window->form().fire(Индукт, Event::MouseMove);
+  window->form().fire(Q6, Event::Click);
   for (const auto& [enter, value] : {std::pair{Ввод, "2000"}, std::pair{Command2, "20"},
                                      std::pair{Command3, "10"}, std::pair{Command4, "5"},
                                      std::pair{Command5, "10"}}) {
     window->form().typeText(value);
-    window->form().raise(enter, Event::Click);
+    window->form().fire(enter, Event::Click);
   }
   window->sync();
   const auto tipAt = [this](QPoint at) {
@@ -380,11 +380,11 @@ TEST(WindowErrors, FailedCalculationShowsAMessageBoxAndGoesOn) {
       box->accept();
     }
   });
-  window.form().raise(el::Виток, Event::MouseMove);
-  window.form().raise(el::Q5, Event::Click);
-  window.form().raise(el::Ввод, Event::Click);  // empty mu
+  window.form().fire(el::Виток, Event::MouseMove);
+  window.form().fire(el::Q5, Event::Click);
+  window.form().fire(el::Ввод, Event::Click);  // empty mu
   for (Id enter : {el::Command2, el::Command3, el::Command4, el::Command6}) {
-    window.form().raise(enter, Event::Click);
+    window.form().fire(enter, Event::Click);
   }
   window.sync();
   EXPECT_EQ(shownText, QString::fromUtf8("Ошибка 13: несоответствие типа"));

@@ -171,8 +171,8 @@ TEST_F(WindowPixels, NamesTakeTheColourOfTheirRole) {
                            Mode{"turns mode", Виток, Q5, pink, yellow},
                            Mode{"inductance mode", Индукт, Q6, yellow, pink}}) {
     SCOPED_TRACE(mode.name);
-    window->form().raise(mode.hover, Event::MouseMove);
-    if (mode.choose != mode.hover) window->form().raise(mode.choose, Event::Click);
+    window->form().fire(mode.hover, Event::MouseMove);
+    if (mode.choose != mode.hover) window->form().fire(mode.choose, Event::Click);
     window->sync();
     const QImage image = snapshot();
     EXPECT_GT(pixelsOf(image, turnsName, mode.turns), 100);
@@ -186,8 +186,8 @@ TEST_F(WindowPixels, NamesTakeTheColourOfTheirRole) {
         EXPECT_EQ(pixelsOf(image, inductanceName, other), 0);
       }
     }
-    window->form().raise(aaa, Event::Click);  // "#" twice: back to the green names
-    window->form().raise(aaaa, Event::Click);
+    window->form().fire(aaa, Event::Click);  // "#" twice: back to the green names
+    window->form().fire(aaaa, Event::Click);
     window->sync();
   }
 }
@@ -237,8 +237,8 @@ TEST_F(WindowPixels, ItalicCaptionsLean) {
 
 // The title and the hint are centred line by line in their boxes.
 TEST_F(WindowPixels, TitleAndHintAreCentredLineByLine) {
-  window->form().raise(Индукт, Event::MouseMove);
-  window->form().raise(Q6, Event::Click);  // a hint of two lines
+  window->form().fire(Индукт, Event::MouseMove);
+  window->form().fire(Q6, Event::Click);  // a hint of two lines
   window->sync();
   const QImage image = snapshot();
   struct Box {

@@ -71,7 +71,7 @@ void applyCommand(Form1& form, const Command& command, std::ostream& out) {
       [&](const auto& c) {
         using T = std::decay_t<decltype(c)>;
         if constexpr (std::is_same_v<T, ElementEvent>) {
-          form.raise(c.target, c.event);
+          form.fire(c.target, c.event);
         } else if constexpr (std::is_same_v<T, PixelEvent>) {
           form.mouseAt(c.event, c.x, c.y);
         } else if constexpr (std::is_same_v<T, TypeText>) {

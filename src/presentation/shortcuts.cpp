@@ -1,4 +1,4 @@
-#include "presentation/keys.hpp"
+#include "presentation/shortcuts.hpp"
 
 #include <QShortcut>
 
