@@ -34,6 +34,22 @@ constexpr int kTimerIntervalMs = 80;
 
 constexpr const char* kElementProperty = "ringcoil.element";
 
+// The Qt event on an element's widget that raises `event` on the element;
+// QEvent::None for the events the window raises itself: the load, the
+// clock's ticks and a button's click, which comes as its clicked signal.
+QEvent::Type widgetEventFor(Event event, Kind kind) {
+  switch (event) {
+    case Event::Click:
+      return kind == Kind::PictureBox ? QEvent::MouseButtonRelease : QEvent::None;
+    case Event::MouseMove:
+      return QEvent::MouseMove;
+    case Event::Load:
+    case Event::Timer:
+      return QEvent::None;
+  }
+  return QEvent::None;
+}
+
 }  // namespace
 
 void prepareApplication(QApplication& app) {
@@ -318,27 +334,22 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
     if (static_cast<QWidget*>(watched)->childAt(pos)) return QWidget::eventFilter(watched, event);
   }
-  switch (event->type()) {
-    case QEvent::FocusIn:
-      form_.focusMoved(id);
-      break;
-    case QEvent::MouseMove:
-      elementEvent(id, Event::MouseMove);
-      break;
-    case QEvent::MouseButtonRelease:
-      // Buttons report their own clicks; a picture box is clicked by a left
-      // release inside it.
-      if (def(id).kind == Kind::PictureBox) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* widget = static_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton &&
-            widget->rect().contains(mouse->position().toPoint())) {
-          elementEvent(id, Event::Click);
-        }
+  if (event->type() == QEvent::FocusIn) form_.focusMoved(id);
+  // Each handler of the element whose event this is: a new kind of event
+  // does not build until widgetEventFor names its Qt event.
+  for (const Form1::Handler& handler : Form1::handlers()) {
+    if (handler.element != def(id).name || widgetEventFor(handler.event, def(id).kind) != event->type()) {
+      continue;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+      // A picture box is clicked by a left release inside it.
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      auto* widget = static_cast<QWidget*>(watched);
+      if (mouse->button() != Qt::LeftButton || !widget->rect().contains(mouse->position().toPoint())) {
+        continue;
       }
-      break;
-    default:
-      break;
+    }
+    elementEvent(id, handler.event);
   }
   return QWidget::eventFilter(watched, event);
 }
