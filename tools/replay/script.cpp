@@ -1,7 +1,10 @@
 #include "script.hpp"
 
 #include <charconv>
+#include <limits>
+#include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "dialogue/keys.hpp"
 
@@ -54,6 +57,31 @@ std::variant<std::optional<Id>, std::string> parseElement(std::string_view word)
   return "unknown element '" + std::string(word) + "'";
 }
 
+// The verb of a user's event on an element ("click Ввод") or at a pixel
+// ("click-at 60 262"); none for the events the window raises itself.
+std::optional<std::string_view> verbOf(Event event) {
+  switch (event) {
+    case Event::Click:
+      return "click";
+    case Event::MouseMove:
+      return "move";
+    case Event::Load:
+    case Event::Timer:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::optional<Event> eventOfVerb(std::string_view verb) {
+  // Every value an Event can hold: verbOf names the user's.
+  using Value = std::underlying_type_t<Event>;
+  for (unsigned v = 0; v <= std::numeric_limits<Value>::max(); ++v) {
+    const auto event = static_cast<Event>(v);
+    if (verbOf(event) == verb) return event;
+  }
+  return std::nullopt;
+}
+
 std::variant<Command, std::string> parseLine(std::string_view line) {
   std::string_view rest = line;
   const std::string_view verb = nextWord(rest);
@@ -64,18 +92,16 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
     const std::string_view afterVerb = trimLeft(line).substr(verb.size());
     return TypeText{std::string(afterVerb.empty() ? afterVerb : afterVerb.substr(1))};
   }
-  if (verb == "click" || verb == "move") {
-    const Event event = verb == "click" ? Event::Click : Event::MouseMove;
+  if (const std::optional<Event> event = eventOfVerb(verb)) {
     const std::string_view name = nextWord(rest);
     if (name.empty()) return std::string(verb) + " needs an element name";
     if (!trim(rest).empty()) return "unexpected text after the element name";
     auto element = parseElement(name);
     if (auto* error = std::get_if<std::string>(&element)) return *error;
-    return ElementEvent{event, std::get<std::optional<Id>>(element)};
+    return ElementEvent{*event, std::get<std::optional<Id>>(element)};
   }
-  if (verb == "click-at" || verb == "move-at") {
-    const Event event = verb == "click-at" ? Event::Click : Event::MouseMove;
-    PixelEvent e{event, 0, 0};
+  if (verb.ends_with("-at") && eventOfVerb(verb.substr(0, verb.size() - 3))) {
+    PixelEvent e{*eventOfVerb(verb.substr(0, verb.size() - 3)), 0, 0};
     if (!parseInt(nextWord(rest), e.x) || !parseInt(nextWord(rest), e.y) || !trim(rest).empty())
       return std::string(verb) + " needs two whole pixel coordinates X Y";
     return e;
