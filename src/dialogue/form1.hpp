@@ -44,7 +44,7 @@ enum class KeyOutcome : std::uint8_t {
   Handled,         // it ran its gesture, or it means nothing where the focus is
   DisplayEditing,  // the display has the focus and types it into its text
   Unknown,         // no key of the window
-  CopyAnswer,      // the host is to copy the answer (answerText) to the clipboard
+  CopyAnswer,      // the host is to copy the answer (answerText) to the clipboard; there is one
 };
 
 class Form1 {

@@ -1,6 +1,7 @@
 // What the keyboard and assistive tools do besides the focused button's own
 // click: each gesture raises the events the mouse raises for it, then puts
 // the focus on the user's next step.
+#include "calc/number_text.hpp"
 #include "dialogue/form1.hpp"
 #include "dialogue/keys.hpp"
 #include "window/focus.hpp"
@@ -26,6 +27,7 @@ constexpr std::string_view kNothingToPress = "Здесь нечего нажим
 constexpr std::string_view kEscapeOnAuthorPage =
     "Эскейп закрывает справку на странице автора; Ввод — дальше";
 constexpr std::string_view kHelpNotOpen = "Справка не открыта. F1 — справка";
+constexpr std::string_view kNoAnswerYet = "Ответа пока нет";
 
 }  // namespace
 
@@ -116,8 +118,15 @@ KeyOutcome Form1::key(std::string_view keys) {
     case KeyAction::PreviousInTabOrder:
       focusNextInTabOrder(binding->action == KeyAction::NextInTabOrder);
       break;
-    case KeyAction::CopyAnswer:
+    case KeyAction::CopyAnswer: {
+      const std::optional<std::string> answer = answerText(w_);
+      if (!answer) {
+        tellWhyNothing(kNoAnswerYet);
+        break;
+      }
+      said_.append({"Ответ скопирован: " + RoundedDecimalText(*answer, kSpokenDigits), std::nullopt});
       return KeyOutcome::CopyAnswer;
+    }
   }
   return KeyOutcome::Handled;
 }

@@ -14,6 +14,7 @@
 #include "presentation/form_window.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/key_list.hpp"
 #include "presentation/speech.hpp"
 #include "presentation/window_part.hpp"
 #include "window/parameter_table.hpp"

@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -357,7 +358,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 KeyOutcome FormWindow::pressKey(std::string_view keys) {
   const KeyOutcome outcome = form_.key(keys);
   sync();
-  if (outcome == KeyOutcome::CopyAnswer) copyAnswer(*this);
+  if (outcome == KeyOutcome::CopyAnswer) {
+    QApplication::clipboard()->setText(qText(answerText(form_.state()).value_or("")));
+  }
   return outcome;
 }
 

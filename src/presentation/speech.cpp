@@ -2,11 +2,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
-#include <QEvent>
 #include <QPointer>
 
-#include "calc/number_text.hpp"
 #include "dialogue/step_words.hpp"
 #include "presentation/accessible_texts.hpp"
 #include "presentation/fonts.hpp"
@@ -47,7 +44,6 @@ class Speaker final : public QObject {
  public:
   explicit Speaker(FormWindow& window) : QObject(&window), window_(window) {
     connect(qApp, &QApplication::focusChanged, this, &Speaker::focusChanged);
-    window.installEventFilter(this);
   }
   ~Speaker() override {
     if (noticeId_) QAccessible::deleteAccessibleInterface(noticeId_);
@@ -93,13 +89,6 @@ class Speaker final : public QObject {
   QString spokenOn(const QWidget* widget) const {
     return widget && widget == echoOn_ ? echo_ : QString();
   }
-  bool keysTold() const { return keysTold_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &window_ && event->type() == QEvent::WindowDeactivate) keysTold_ = true;
-    return QObject::eventFilter(watched, event);
-  }
 
  private:
   void readWith(QWidget* widget, const QString& words) {
@@ -127,7 +116,6 @@ class Speaker final : public QObject {
   QPointer<QWidget> echoOn_;
   QString echo_;
   QString pending_;
-  bool keysTold_ = false;
 };
 
 }  // namespace
@@ -147,19 +135,6 @@ QString spokenOnFocus(const QWidget* widget) {
   if (!window) return {};
   const Speaker* speaker = Speaker::find(*window);
   return speaker ? speaker->spokenOn(widget) : QString();
-}
-
-bool keysStillToTell(FormWindow& window) { return !Speaker::of(window).keysTold(); }
-
-void copyAnswer(FormWindow& window) {
-  Speaker& speaker = Speaker::of(window);
-  const std::optional<std::string> answer = answerText(window.state());
-  if (!answer) {
-    speaker.notify(QStringLiteral("Ответа пока нет."));
-    return;
-  }
-  QApplication::clipboard()->setText(qText(*answer));
-  speaker.notify(QStringLiteral("Ответ скопирован: ") + qText(RoundedDecimalText(*answer, kSpokenDigits)));
 }
 
 }  // namespace ringcoil

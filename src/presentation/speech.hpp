@@ -1,5 +1,5 @@
 // How what the dialogue tells a listener (dialogue/step_words.hpp) reaches
-// a screen reader, the list of keys told once, and copying the answer.
+// a screen reader.
 //
 // Screen readers read the element that takes the focus, its description
 // included; a change while the focus stays put is told as a notification
@@ -26,14 +26,5 @@ void tellStep(FormWindow& window, QWidget* focusedBefore, const StepWords& said)
 // What a step said about the focused `widget`, to be read with it; empty for
 // any other widget.
 QString spokenOnFocus(const QWidget* widget);
-
-// Whether the window's description still holds the list of keys: from start
-// until the window loses the focus the first time, so that the list is read
-// once when the window opens, not on every return to it.
-bool keysStillToTell(FormWindow& window);
-
-// Ctrl+C: puts the answer, as shown in full, on the clipboard and confirms it
-// to a listener; says there is none yet before a calculation.
-void copyAnswer(FormWindow& window);
 
 }  // namespace ringcoil
