@@ -15,6 +15,7 @@
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
 #include "presentation/key_list.hpp"
+#include "presentation/selection_filter.hpp"
 #include "presentation/speech.hpp"
 #include "presentation/window_part.hpp"
 #include "window/parameter_table.hpp"

@@ -1,10 +1,8 @@
 #include "presentation/accessible_display.hpp"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
-#include <QPointer>
 
 namespace ringcoil {
 
@@ -128,38 +126,8 @@ class Display final : public QAccessibleWidget,
   int at(int offset) const { return offset == -2 ? cursorPosition() : offset; }
 };
 
-QAccessible::UpdateHandler qtHandler = nullptr;
-QPointer<QObject> focusTold;  // the object Qt last told had the focus
-
-void passOn(QAccessibleEvent* event);
-
-void filterUpdate(QAccessibleEvent* event) {
-  if (event->type() == QAccessible::Focus) focusTold = event->object();
-  const bool focusComing = event->object() && event->object() == QApplication::focusWidget() &&
-                           event->object() != focusTold;
-  if (event->type() == QAccessible::TextSelectionChanged && focusComing) return;
-  passOn(event);
-}
-
-// To whoever handled the events before: a handler installed earlier, or Qt's
-// bridge to the platform, which runs where no handler is installed.
-void passOn(QAccessibleEvent* event) {
-  if (qtHandler) return qtHandler(event);
-  QAccessible::installUpdateHandler(nullptr);
-  QAccessible::updateAccessibility(event);
-  QAccessible::installUpdateHandler(filterUpdate);
-}
-
 }  // namespace
 
 QAccessibleInterface* accessibleDisplay(QLineEdit& display) { return new Display(display); }
-
-void tellSelectionWithTheFocus() {
-  static const bool installed = [] {
-    qtHandler = QAccessible::installUpdateHandler(filterUpdate);
-    return true;
-  }();
-  static_cast<void>(installed);
-}
 
 }  // namespace ringcoil
