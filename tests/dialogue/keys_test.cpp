@@ -76,6 +76,15 @@ TEST(Keys, EachRowNamesItsKeyOnce) {
   EXPECT_EQ(keyBinding("Ctrl+N"), nullptr);
 }
 
+// The list a listener hears when the window opens, made from the table.
+TEST(Keys, TheSpokenListOfKeys) {
+  EXPECT_EQ(spokenListOfKeys(),
+            "Клавиши: Альт+N — рассчитать количество витков; Альт+L — рассчитать индуктивность; "
+            "цифры и запятая — кнопки калькулятора; Ввод или пробел — нажать кнопку в фокусе; "
+            "Табуляция — к следующей кнопке; Контрол+C — скопировать ответ; "
+            "F1 — справка, Ввод на её страницах — дальше.");
+}
+
 // What an assistive tool is told a press does, in the keys' words.
 TEST(Keys, ThePressOfAnElementIsItsKeys) {
   EXPECT_EQ(keyWordsPressing(el::Виток), "Альт+N");

@@ -38,6 +38,7 @@ TEST(SpokenValue, RoundsToSixSignificantDigitsAndSaysTheUnit) {
       {5, "99,9999996", "100 микрогенри"},
       {5, "1234567,891", "1234568 микрогенри"},         // the whole part is kept
       {5, "-2,50000049", "-2,5 микрогенри"},
+      {5, "1,234565", "1,23457 микрогенри"},  // a 5 next rounds up
       {5, "1,5E+20", "1,5E+20"},  // not a plain decimal: as shown, and no unit
       {5, "абв", "абв"},
       {5, "", "пусто"},
