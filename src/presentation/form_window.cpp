@@ -22,8 +22,8 @@
 #include "presentation/keys.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/platform.hpp"
 #include "presentation/speech.hpp"
-#include "presentation/window_frame.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil {

@@ -10,13 +10,11 @@
 // sits in a frame of its own: a classic title bar with the icon, the title,
 // minimise and close, and a border. The frame takes whatever size the
 // compositor gives and shows the calculator unchanged in the middle of it.
+// The frame and fitTitleBar() are the Linux side of platform.hpp.
 #pragma once
 
 #include <QStyleOptionTitleBar>
 #include <QWidget>
-#include <memory>
-
-class QMessageBox;
 
 namespace ringcoil {
 
@@ -57,13 +55,5 @@ class WindowFrame final : public QWidget {
   QWidget* content_;
   int pressedPart_ = 0;
 };
-
-// The frame for the platform: on Wayland, a frame holding `content`; on X11
-// none, as the window manager draws it.
-std::unique_ptr<WindowFrame> frameForPlatform(QWidget& content);
-
-// Widens a message box so that its title bar shows the whole title: the one
-// Qt draws on Wayland, and a window manager's on X11.
-void fitTitleBar(QMessageBox& box);
 
 }  // namespace ringcoil
