@@ -3,6 +3,20 @@
 # the bundled fonts (tools/fontsubset/subset_font.py, with fontTools: Debian's
 # fonttools package serves the system's Python, which is looked for first).
 
+# The converter runs on this machine: in a cross build, the one built for it
+# (RINGCOIL_HOST_RAWPIX, `tools/dev windows` takes the native build's).
+if(CMAKE_CROSSCOMPILING)
+  set(RINGCOIL_HOST_RAWPIX "" CACHE FILEPATH "ringcoil-rawpix built for the build machine")
+  if(NOT EXISTS "${RINGCOIL_HOST_RAWPIX}")
+    message(FATAL_ERROR "A cross build needs RINGCOIL_HOST_RAWPIX, ringcoil-rawpix built for this machine")
+  endif()
+  set(ringcoil_rawpix ${RINGCOIL_HOST_RAWPIX})
+  set(ringcoil_rawpix_depends ${RINGCOIL_HOST_RAWPIX})
+else()
+  set(ringcoil_rawpix $<TARGET_FILE:ringcoil-rawpix>)
+  set(ringcoil_rawpix_depends ringcoil-rawpix)
+endif()
+
 # ringcoil_raw_pictures(OUT_VAR NAME...): the .rgb32 files made from
 # assets/NAME.png in the build tree.
 function(ringcoil_raw_pictures out_var)
@@ -12,8 +26,8 @@ function(ringcoil_raw_pictures out_var)
     set(output ${CMAKE_CURRENT_BINARY_DIR}/raw/${name}.rgb32)
     add_custom_command(OUTPUT ${output}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/raw
-      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:ringcoil-rawpix> ${input} ${output}
-      DEPENDS ringcoil-rawpix ${input}
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${ringcoil_rawpix} ${input} ${output}
+      DEPENDS ${ringcoil_rawpix_depends} ${input}
       COMMENT "Raw pixels of ${name}.png"
       VERBATIM)
     list(APPEND outputs ${output})

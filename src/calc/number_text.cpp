@@ -54,15 +54,22 @@ bool isDigit(char c) {
 
 // The conversions must not disturb the floating-point exception flags, which
 // the calculations read as their fault test; this restores them on every exit.
+// The flags are read and raised again rather than saved and set with
+// fegetexceptflag/fesetexceptflag: MinGW-w64 10's fesetexceptflag clears the
+// SSE exception masks too, and the next 0/0 of a calculation then ends the
+// Windows program with a floating-point trap instead of setting its flag.
 class ExceptionFlagsKeeper {
  public:
-  ExceptionFlagsKeeper() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  ~ExceptionFlagsKeeper() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+  ExceptionFlagsKeeper() : saved_(std::fetestexcept(FE_ALL_EXCEPT)) {}
+  ~ExceptionFlagsKeeper() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(saved_);  // every exception is masked: this only sets the flags
+  }
   ExceptionFlagsKeeper(const ExceptionFlagsKeeper&) = delete;
   ExceptionFlagsKeeper& operator=(const ExceptionFlagsKeeper&) = delete;
 
  private:
-  std::fexcept_t saved_{};
+  int saved_;
 };
 
 // A text after its blanks, sign and grammar have been checked: the value is

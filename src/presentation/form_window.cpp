@@ -23,8 +23,8 @@
 #include "presentation/shortcuts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
+#include "presentation/platform.hpp"
 #include "presentation/speech.hpp"
-#include "presentation/window_frame.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil {

@@ -3,13 +3,13 @@
 #include <QApplication>
 
 #include "presentation/form_window.hpp"
+#include "presentation/platform.hpp"
 #include "presentation/session.hpp"
-#include "presentation/window_frame.hpp"
 
 namespace ringcoil {
 
 int runProgram(void (*beforeShow)(QWidget& window)) {
-  keepSessionBusFromStarting();
+  preparePlatform();
   // Qt keeps references to these for the application's life.
   char name[] = "ringcoil";
   char* arguments[] = {name, nullptr};

@@ -1,8 +1,5 @@
 #include "presentation/session.hpp"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -19,17 +16,6 @@ namespace {
 bool isSet(const char* name) {
   const char* value = std::getenv(name);
   return value && *value;
-}
-
-// The same two places libdbus looks before it falls back to autolaunching:
-// the address in the environment, then the per-user bus socket of systemd.
-bool sessionBusAnnounced() {
-  if (isSet("DBUS_SESSION_BUS_ADDRESS")) return true;
-  const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-  if (!runtimeDir || !*runtimeDir) return false;
-  const std::string socket = std::string(runtimeDir) + "/bus";
-  struct stat info {};
-  return stat(socket.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == getuid();
 }
 
 struct HeldMessage {
@@ -78,11 +64,6 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 }
 
 }  // namespace
-
-void keepSessionBusFromStarting() {
-  // An address of an unknown kind: libdbus refuses it without a word.
-  if (!sessionBusAnnounced()) setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-}
 
 StartGuard::StartGuard() {
   previousHandler = qInstallMessageHandler(holdMessage);

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "presentation/platform.hpp"
+
 namespace ringcoil {
 
 namespace {
@@ -161,7 +163,7 @@ void WindowFrame::changeEvent(QEvent* event) {
   }
 }
 
-std::unique_ptr<WindowFrame> frameForPlatform(QWidget& content) {
+std::unique_ptr<QWidget> frameForPlatform(QWidget& content) {
   if (!onWayland()) return nullptr;
   return std::make_unique<WindowFrame>(content);
 }

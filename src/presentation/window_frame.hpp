@@ -10,14 +10,12 @@
 // sits in a frame of its own: a classic title bar with the icon, the title,
 // minimise and close, and a border. The frame takes whatever size the
 // compositor gives and shows the calculator unchanged in the middle of it.
-// The error boxes wear the same frame, with no maximise either.
+// The error boxes wear the same frame, with no maximise either. The frame,
+// fitTitleBar() and execMessageBox() are the Linux side of platform.hpp.
 #pragma once
 
 #include <QStyleOptionTitleBar>
 #include <QWidget>
-#include <memory>
-
-class QMessageBox;
 
 namespace ringcoil {
 
@@ -63,17 +61,5 @@ class WindowFrame final : public QWidget {
   QWidget* content_;
   int pressedPart_ = 0;
 };
-
-// The frame for the platform: on Wayland, a frame holding `content`; on X11
-// none, as the window manager draws it.
-std::unique_ptr<WindowFrame> frameForPlatform(QWidget& content);
-
-// Widens a message box so that its title bar shows the whole title: the
-// frame's on Wayland, and a window manager's on X11.
-void fitTitleBar(QMessageBox& box);
-
-// Runs a message box to its end, modal over `owner`'s window: on Wayland in
-// a frame of its own, elsewhere as a window of the window manager's.
-void execMessageBox(QMessageBox& box, QWidget& owner);
 
 }  // namespace ringcoil

@@ -1,0 +1,100 @@
+// The Linux desktop: X11 or Wayland, fontconfig, and a D-Bus session bus
+// shared with the screen reader. The Wayland frame is in window_frame.cpp.
+#include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFont>
+#include <cstdlib>
+#include <string>
+
+#include "presentation/platform.hpp"
+
+namespace ringcoil {
+
+namespace {
+
+bool isSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// The same two places libdbus looks before it falls back to autolaunching:
+// the address in the environment, then the per-user bus socket of systemd.
+bool sessionBusAnnounced() {
+  if (isSet("DBUS_SESSION_BUS_ADDRESS")) return true;
+  const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
+  if (!runtimeDir || !*runtimeDir) return false;
+  const std::string socket = std::string(runtimeDir) + "/bus";
+  struct stat info {};
+  return stat(socket.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == getuid();
+}
+
+// The window draws every text with its own faces and never falls back to
+// another font, so it has no use for the system's fonts, families and
+// substitution rules, which fontconfig otherwise reads and sets up at every
+// start (35 configuration files and every installed font on Debian 12): a
+// third of the program's start-up. It gets a configuration of its own: the
+// bundled faces, and of the machine's configuration what says how text is
+// drawn, so that antialiasing, hinting and subpixel order follow the desktop
+// as before. By fontconfig's numbering of conf.d those are the files 10 to 29;
+// the user's own files and the machine's local.conf, where preferences of
+// the kind are set, come after them as in the system's configuration. A
+// FONTCONFIG_FILE chosen explicitly is left alone.
+void useOwnFontConfiguration() {
+  if (qEnvironmentVariableIsSet("FONTCONFIG_FILE")) return;
+  const auto include = [](const QString& file, const char* prefix = nullptr) {
+    return QByteArray("<include ignore_missing=\"yes\"") +
+           (prefix ? QByteArray(" prefix=\"") + prefix + '"' : "") + '>' +
+           file.toHtmlEscaped().toUtf8() + "</include>";
+  };
+  QByteArray xml = "<?xml version=\"1.0\"?><fontconfig>";
+  const QDir confD(QStringLiteral("/etc/fonts/conf.d"));
+  for (const QString& name : confD.entryList(QDir::Files, QDir::Name)) {
+    // 10-*.conf to 29-*.conf, picked by hand: a name filter would load the
+    // regular expression engine for this alone.
+    const bool rendering = name.size() > 3 && (name[0] == u'1' || name[0] == u'2') &&
+                           name[1].isDigit() && name[2] == u'-' &&
+                           name.endsWith(QLatin1String(".conf"));
+    if (rendering) xml += include(confD.filePath(name));
+  }
+  xml += include(QStringLiteral("fontconfig/conf.d"), "xdg");
+  xml += include(QStringLiteral("fontconfig/fonts.conf"), "xdg");
+  xml += include(QStringLiteral("/etc/fonts/local.conf"));
+  // Where the machine says nothing: Debian's own defaults, grayscale
+  // antialiasing and slight hinting.
+  xml +=
+      "<match target=\"pattern\"><edit name=\"antialias\" mode=\"append\"><bool>true</bool></edit>"
+      "<edit name=\"hintstyle\" mode=\"append\"><const>hintslight</const></edit></match>";
+  xml += "</fontconfig>";
+  FcConfig* config = FcConfigCreate();
+  if (!config) return;
+  if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.constData()),
+                                     FcTrue)) {
+    FcConfigSetCurrent(config);  // holds its own reference; Qt releases it at exit
+  }
+  FcConfigDestroy(config);
+}
+
+}  // namespace
+
+// libdbus, asked for the session bus where none is announced, starts one
+// itself ("autolaunch": a dbus-launch and a dbus-daemon that outlive the
+// program and write under ~/.dbus). Qt asks for that bus at start, for the
+// screen reader bridge. Where the session announces no bus, this points the
+// bus address at one that fails at once, so the bridge stays off, as it would
+// anyway: no screen reader can be listening without a bus. Where a bus is
+// announced, nothing changes.
+void preparePlatform() {
+  // An address of an unknown kind: libdbus refuses it without a word.
+  if (!sessionBusAnnounced()) setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
+void prepareFontRendering() { useOwnFontConfiguration(); }
+
+// Antialiasing and hinting are fontconfig's, as the desktop sets them.
+void adjustFontForPlatform(QFont&) {}
+
+}  // namespace ringcoil

@@ -1,0 +1,70 @@
+// Windows: the system draws the title bar and the border, and the window
+// draws its texts with FreeType, as on Linux.
+#include <windows.h>
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QtGlobal>
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "presentation/platform.hpp"
+
+namespace ringcoil {
+
+void preparePlatform() {
+  // Qt's own FreeType engine instead of DirectWrite or GDI, which hint and
+  // antialias in their own way: the faces are built in, so with the same
+  // engine and settings every text has the pixels it has on Linux.
+  qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+}
+
+void prepareFontRendering() {}
+
+void adjustFontForPlatform(QFont& font) {
+  // Slight hinting and grayscale antialiasing, whatever ClearType is set to.
+  font.setHintingPreference(QFont::PreferVerticalHinting);
+  font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoSubpixelAntialias));
+}
+
+// The system draws the title bar, with minimise and close as the window's
+// flags ask; the fixed size keeps maximise off.
+std::unique_ptr<QWidget> frameForPlatform(QWidget&) { return nullptr; }
+
+void fitTitleBar(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+  // The title as the system draws it: in the caption font.
+  const std::wstring title = box.windowTitle().toStdWString();
+  SIZE extent{};
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  HGDIOBJ previous = SelectObject(dc, font);
+  GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &extent);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  // Inside the border, as wide as the client area, the title bar holds the
+  // icon (where the box has one) and the title, then the close button; a
+  // second button's width covers the gaps between them.
+  const int icon = GetSystemMetrics(SM_CXSMICON);
+  const int button = GetSystemMetrics(SM_CXSIZE);
+  const int titleBar = icon + extent.cx + 2 * button;
+  // The metrics are device pixels, the layout's are Qt's.
+  const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+  const QMargins margins = grid->contentsMargins();
+  const int inner = static_cast<int>(std::ceil(titleBar / ratio)) - margins.left() -
+                    margins.right();
+  grid->addItem(new QSpacerItem(std::max(0, inner), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace ringcoil
