@@ -1,10 +1,10 @@
 #include "presentation/form_window.hpp"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QClipboard>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,11 +19,12 @@
 #include "presentation/accessibility.hpp"
 #include "presentation/accessible_texts.hpp"
 #include "presentation/classic_style.hpp"
+#include "presentation/error_box.hpp"
 #include "presentation/fonts.hpp"
-#include "presentation/shortcuts.hpp"
 #include "presentation/lightweight_painter.hpp"
 #include "presentation/picture_box.hpp"
 #include "presentation/platform.hpp"
+#include "presentation/shortcuts.hpp"
 #include "presentation/speech.hpp"
 #include "window/geometry.hpp"
 
@@ -52,18 +53,6 @@ QEvent::Type widgetEventFor(Event event, Kind kind) {
 }
 
 }  // namespace
-
-void prepareApplication(QApplication& app) {
-  registerBundledFonts();
-  auto* classic = new ClassicStyle;  // the application takes it over
-  QApplication::setStyle(classic);
-  QApplication::setPalette(classic->standardPalette());
-  QApplication::setFont(fontFor(kForm.font));
-  app.setApplicationName(QStringLiteral("ringcoil"));
-  app.setApplicationDisplayName(qText(kForm.caption));
-  app.setDesktopFileName(QStringLiteral("io.github.ringcoil.Ringcoil"));
-  installAccessibility();
-}
 
 FormWindow::FormWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -396,12 +385,7 @@ void FormWindow::showEvent(QShowEvent* event) {
 
 void FormWindow::showError(ErrorCode code) {
   if (presentError) return presentError(code);
-  QMessageBox box(QMessageBox::Critical, qText(kForm.caption), qText(errorMessage(code)),
-                  QMessageBox::Ok, this);
-  fitTitleBar(box);
-  // Shown as «OK»; read in Russian.
-  box.button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("ОК"));
-  execMessageBox(box, *this);
+  showErrorBox(code, *this);
 }
 
 void FormWindow::endProgram() {

@@ -12,15 +12,9 @@
 #include "dialogue/form1.hpp"
 #include "presentation/artwork.hpp"
 
-class QApplication;
-
 namespace ringcoil {
 
 class PictureBox;
-
-// Sets up what every window of the program shares: the bundled fonts, the
-// classic widget style and palette, the program's name and icon.
-void prepareApplication(QApplication& app);
 
 class FormWindow final : public QWidget, private Host {
  public:

@@ -31,4 +31,9 @@ std::unique_ptr<QWidget> frameForPlatform(QWidget& content);
 // Widens a message box so that its title bar shows the whole title.
 void fitTitleBar(QMessageBox& box);
 
+// Runs a message box to its end, modal over `owner`'s window: on Wayland in
+// a frame of the program's own, like the window's; elsewhere in the
+// system's.
+void execMessageBox(QMessageBox& box, QWidget& owner);
+
 }  // namespace ringcoil

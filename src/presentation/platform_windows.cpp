@@ -67,4 +67,6 @@ void fitTitleBar(QMessageBox& box) {
                 grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+void execMessageBox(QMessageBox& box, QWidget&) { box.exec(); }
+
 }  // namespace ringcoil

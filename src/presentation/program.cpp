@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "presentation/application.hpp"
 #include "presentation/form_window.hpp"
 #include "presentation/platform.hpp"
 #include "presentation/session.hpp"

@@ -1,13 +1,9 @@
 #include "presentation/window_frame.hpp"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSpacerItem>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QWindow>
@@ -166,44 +162,6 @@ void WindowFrame::changeEvent(QEvent* event) {
 std::unique_ptr<QWidget> frameForPlatform(QWidget& content) {
   if (!onWayland()) return nullptr;
   return std::make_unique<WindowFrame>(content);
-}
-
-void fitTitleBar(QMessageBox& box) {
-  auto* grid = qobject_cast<QGridLayout*>(box.layout());
-  if (!grid) return;
-  // The title bars of X window managers and the classic one of the frame
-  // take less room than Qt's own Wayland title bar, which serves as the
-  // measure here. Qt's Wayland title bar lays the title out in the application's font and
-  // centres it across the whole width, then draws it 14 pixels high; it cuts
-  // the title off 35 pixels from the left edge (after the icon) and 77 from
-  // the right (before its three buttons). Its border is 3 pixels wide. The
-  // title bars of X window managers (openbox, KWin, Mutter, Xfwm) take no
-  // more room for their buttons and draw their titles no larger.
-  constexpr int kLeftCut = 35, kRightCut = 77, kBorderWidth = 3, kSpare = 8;
-  const QString title = box.windowTitle();
-  QFont drawn = QGuiApplication::font();
-  drawn.setPixelSize(14);
-  const int drawnWidth = QFontMetrics(drawn).horizontalAdvance(title);
-  const int laidOut = QFontMetrics(QGuiApplication::font()).horizontalAdvance(title);
-  // The title starts at (outer − laidOut) / 2 and ends drawnWidth later.
-  const int outer = std::max(2 * drawnWidth - laidOut + 2 * kRightCut, laidOut + 2 * kLeftCut);
-  const QMargins margins = grid->contentsMargins();
-  const int inner = outer + kSpare - 2 * kBorderWidth - margins.left() - margins.right();
-  grid->addItem(new QSpacerItem(inner, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                grid->rowCount(), 0, 1, grid->columnCount());
-}
-
-void execMessageBox(QMessageBox& box, QWidget& owner) {
-  if (!onWayland()) {
-    box.exec();
-    return;
-  }
-  WindowFrame frame(box);
-  frame.setWindowModality(Qt::ApplicationModal);
-  frame.winId();
-  if (QWindow* parent = owner.window()->windowHandle()) frame.windowHandle()->setTransientParent(parent);
-  frame.show();
-  box.exec();
 }
 
 }  // namespace ringcoil

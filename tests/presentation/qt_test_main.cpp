@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "presentation/application.hpp"
 #include "presentation/form_window.hpp"
 
 int main(int argc, char** argv) {

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "presentation/application.hpp"
 #include "presentation/form_window.hpp"
 #include "replay.hpp"
 
