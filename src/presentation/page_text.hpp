@@ -22,32 +22,33 @@ inline QStringList qLines(std::span<const std::string_view> lines) {
   return list;
 }
 
+// Each of an array's items, converted.
+template <typename From, std::size_t N, typename Convert>
+auto converted(const std::array<From, N>& from, Convert convert) {
+  std::array<decltype(convert(from[0])), N> to;
+  for (std::size_t i = 0; i < N; ++i) to[i] = convert(from[i]);
+  return to;
+}
+
 inline const QStringList kPage1Opening = qLines(help_text::kPage1Opening);
 inline const QString kPage1Merits = qString(help_text::kPage1Merits);
 inline const QStringList kPage1MeritLines = qLines(help_text::kPage1MeritLines);
 inline const QString kPage1Drawbacks = qString(help_text::kPage1Drawbacks);
 inline const QStringList kPage1DrawbackLines = qLines(help_text::kPage1DrawbackLines);
 
-inline const std::array<QStringList, help_text::kPage2Paragraphs.size()> kPage2Paragraphs = [] {
-  std::array<QStringList, help_text::kPage2Paragraphs.size()> paragraphs;
-  for (std::size_t i = 0; i < paragraphs.size(); ++i) {
-    paragraphs[i] = qLines(help_text::kPage2Paragraphs[i]);
-  }
-  return paragraphs;
-}();
+inline const auto kPage2Paragraphs = converted(help_text::kPage2Paragraphs, qLines);
+
 
 inline const QString kPage3Heading = qString(help_text::kPage3Heading);
 struct Grade {
   QString name;
   QString cutOff;
 };
-inline const std::array<Grade, help_text::kPage3Grades.size()> kPage3Grades = [] {
-  std::array<Grade, help_text::kPage3Grades.size()> grades;
-  for (std::size_t i = 0; i < grades.size(); ++i) {
-    grades[i] = {qString(help_text::kPage3Grades[i].name), qString(help_text::kPage3Grades[i].cutOff)};
-  }
-  return grades;
-}();
+inline const auto kPage3Grades =
+    converted(help_text::kPage3Grades, [](const help_text::Grade& grade) {
+      return Grade{qString(grade.name), qString(grade.cutOff)};
+    });
+
 
 inline const QString kProgramKind = qString(help_text::kProgramKind);
 inline const QString kAuthorPurpose = qString(help_text::kAuthorPurpose);
