@@ -215,25 +215,36 @@ for _ in $(seq 5); do
 done
 [ -z "$(toplevels "$ringcoil_title")" ] ||
   { echo "the minimise button did not minimise the window"; import -window root "$work/minimise.png"; exit 1; }
-sleep 0.5
+# A program that was ended instead takes a moment to go.
+sleep 2
 stillRunning
 echo "minimise: the window is minimised, the program runs on"
-kill "$app"; wait "$app" 2>/dev/null || true
-env -u DISPLAY QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
-app=$!
-read -r wx wy < <(waitForFrame 491 350)
+# Weston may still place the pointer a button's width off, so that the click
+# minimises instead: then a new start, up to three.
 code=""
-for _ in $(seq 5); do
-  enterAt $((wx + 491 - 13)) $((wy + 12))
-  xdotool click 1
-  for _ in $(seq 20); do
+for _ in $(seq 3); do
+  kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true
+  env -u DISPLAY QT_QPA_PLATFORM=wayland "$program" >"$work/program.log" 2>&1 &
+  app=$!
+  read -r wx wy < <(waitForFrame 491 350)
+  # Clicked again only while the window still shows; once it is gone, the
+  # program has up to 10 s to end.
+  for _ in $(seq 5); do
+    [ -n "$(toplevels "$ringcoil_title")" ] || break
+    enterAt $((wx + 491 - 13)) $((wy + 12))
+    xdotool click 1
+    for _ in $(seq 20); do
+      [ -n "$(toplevels "$ringcoil_title")" ] || break
+      sleep 0.1
+    done
+  done
+  for _ in $(seq 100); do
     kill -0 "$app" 2>/dev/null || { wait "$app" && code=0 || code=$?; break 2; }
     sleep 0.1
   done
 done
-app_was=$app
-app=""
-[ "$code" = 0 ] || { echo "the close button: ${code:-the program still runs}"; import -window root "$work/close.png"; kill "$app_was" 2>/dev/null; exit 1; }
+[ -z "$code" ] || app=""
+[ "$code" = 0 ] || { echo "the close button: ${code:-the program still runs}"; import -window root "$work/close.png"; exit 1; }
 echo "close: the program ended with status 0"
 parkPointer
 
