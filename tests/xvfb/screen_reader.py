@@ -191,15 +191,20 @@ print("help closed; focus on", focused().name)
 # A tool's press returns at once, whatever it opens: «Ввод» pressed through
 # its action where the calculation fails (D = d = 0) brings up the error box
 # after the call has come back, and the box is still there to be read.
-for _ in range(40):
-    if focused().name == "Полный сброс всех данных":
-        break
-    keys("Tab")
-    time.sleep(0.05)
-else:
-    fail("Tab never reached the full reset")
-keys("space")
-expect_hint("Начнём всё сначала ! Наведи мышку на искомый параметр")
+def full_reset():
+    """Tab to the full reset and press it."""
+    for _ in range(40):
+        if focused().name == "Полный сброс всех данных":
+            break
+        keys("Tab")
+        time.sleep(0.05)
+    else:
+        fail("Tab never reached the full reset")
+    keys("space")
+    expect_hint("Начнём всё сначала ! Наведи мышку на искомый параметр")
+
+
+full_reset()
 keys("alt+l")
 wait_for("focus on «Ввод»", lambda: focused().name == "Ввод")
 for value in ["2000", "0", "0", "5"]:
@@ -247,15 +252,7 @@ for name, prompt in [
     # With no window manager the closed box hands the focus back to nobody.
     subprocess.run(["xdotool", "windowfocus", "--sync", os.environ["RINGCOIL_WINDOW"]], check=True)
     wait_for("the focus in the window", focused)
-    for _ in range(40):
-        if focused().name == "Полный сброс всех данных":
-            break
-        keys("Tab")
-        time.sleep(0.05)
-    else:
-        fail("Tab never reached the full reset")
-    keys("space")
-    expect_hint("Начнём всё сначала ! Наведи мышку на искомый параметр")
+    full_reset()
     press_name(name)
     expect_hint(prompt)
     print(f"pressed «{name}»")
