@@ -43,7 +43,7 @@ std::string section(const std::string& text, const std::string& from, const std:
 TEST(Keys, TheListsOfKeysAreTheTable) {
   std::set<std::string> table;
   for (const KeyBinding& binding : kKeys) {
-    table.insert(binding.action == KeyAction::PressKeypadKey ? "0–9" : std::string(binding.keys));
+    table.insert(isKeypadKey(binding) ? "0–9" : std::string(binding.keys));
   }
   const std::regex key(
       "(Alt|Ctrl|Shift|Meta)\\+\\w+|\\bF[0-9]{1,2}\\b|0–9|"
@@ -68,9 +68,9 @@ TEST(Keys, EachRowNamesItsKeyOnce) {
     for (std::size_t j = i + 1; j < kKeys.size(); ++j) EXPECT_NE(kKeys[i].keys, kKeys[j].keys);
     EXPECT_EQ(keyBinding(kKeys[i].keys), &kKeys[i]);
     // A keypad key's row presses the key of its own caption; the point the comma.
-    if (kKeys[i].action == KeyAction::PressKeypadKey) {
+    if (isKeypadKey(kKeys[i])) {
       const std::string_view caption = kKeys[i].keys == "." ? "," : kKeys[i].keys;
-      EXPECT_EQ(def(aa(kKeys[i].keypadIndex)).caption, caption);
+      EXPECT_EQ(def(*kKeys[i].element).caption, caption);
     }
   }
   EXPECT_EQ(keyBinding("Ctrl+N"), nullptr);

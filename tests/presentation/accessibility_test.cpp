@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "dialogue/keys.hpp"
-#include "presentation/accessibility.hpp"
-#include "presentation/accessible_texts.hpp"
+#include "presentation/accessibility/accessibility.hpp"
 #include "window_fixture.hpp"
 
 namespace ringcoil::testing {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "presentation/form_window.hpp"
+#include "presentation/widgets/form_window.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil::testing {

@@ -19,7 +19,7 @@
 #include <string>
 
 #include "presentation/platform.hpp"
-#include "presentation/window_frame.hpp"
+#include "presentation/platform/window_frame.hpp"
 
 namespace ringcoil {
 

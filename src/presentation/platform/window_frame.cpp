@@ -1,4 +1,4 @@
-#include "presentation/window_frame.hpp"
+#include "presentation/platform/window_frame.hpp"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "presentation/error_box.hpp"
+#include "presentation/widgets/error_box.hpp"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "presentation/fonts.hpp"
+#include "presentation/widgets/fonts.hpp"
 #include "presentation/platform.hpp"
 #include "window/elements.hpp"
 
