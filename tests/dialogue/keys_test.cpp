@@ -76,6 +76,18 @@ TEST(Keys, EachRowNamesItsKeyOnce) {
   EXPECT_EQ(keyBinding("Ctrl+N"), nullptr);
 }
 
+// A key that raises an event runs a handler, and one that is no character
+// typed (which a listener hears typed) tells the listener what it did.
+TEST(Keys, AKeyThatRaisesAnEventIsHeard) {
+  for (const KeyBinding& binding : kKeys) {
+    EXPECT_FALSE(binding.words.empty()) << binding.keys;
+    if (binding.action != KeyAction::Raise) continue;
+    const Form1::Handler* handler = Form1::handlerFor(*binding.element, binding.event);
+    ASSERT_NE(handler, nullptr) << binding.keys;
+    EXPECT_TRUE(binding.keys.size() == 1 || handler->words) << binding.keys << " tells nothing";
+  }
+}
+
 // The list a listener hears when the window opens, made from the table.
 TEST(Keys, TheSpokenListOfKeys) {
   EXPECT_EQ(spokenListOfKeys(),

@@ -4,6 +4,7 @@
 // checked by the scenario spoken_steps.replay.
 #include <gtest/gtest.h>
 
+#include "dialogue/element_words.hpp"
 #include "dialogue/step_words.hpp"
 #include "form_fixture.hpp"
 
@@ -55,6 +56,12 @@ TEST_F(FormTest, TheAnswerIsCopiedInFullAndToldRoundedWhereTheUserStands) {
   EXPECT_EQ(answerText(w()), std::nullopt) << "«Ответ» marks the place, it is no answer";
   EXPECT_EQ(standing(w()),
             "Набери на калькуляторе величину магнитной проницаемости кольца и нажми Ввод.");
+  // The buttons that move the dialogue on say so to a screen reader that
+  // asks where it is; «Выход» does not.
+  for (const Id button : {Ввод, Command2, Command3, Command4, Command5, Command6, Q5, Q6, aaa, aaaa}) {
+    EXPECT_EQ(descriptionOf(w(), button), standing(w())) << displayName(button);
+  }
+  EXPECT_EQ(descriptionOf(w(), Command1), "");
   for (const char* value : {"2000", "20", "10", "5", "10"}) {
     keys(value);
     enter();

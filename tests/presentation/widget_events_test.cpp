@@ -5,7 +5,11 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolTip>
+#include <set>
 
+#include "dialogue/keys.hpp"
+#include "presentation/widgets/fonts.hpp"
+#include "window/focus.hpp"
 #include "window_fixture.hpp"
 
 namespace ringcoil::testing {
@@ -54,6 +58,77 @@ TEST_F(WindowTest, HoveringAComputableNameRevealsItsQuestionButton) {
     moveTo(10, 10);
     EXPECT_FALSE(widget(name.button)->isVisible());
     EXPECT_EQ(state().caption(Справка), "Наведи мышку на искомый параметр");
+  }
+}
+
+class QuietHost final : public Host {
+  void showError(ErrorCode) override {}
+  void endProgram() override {}
+};
+
+// The user's gesture that raises `event` on a widget at a point of it; a
+// new kind of event does not build until it has one here.
+void raise(Event event, QWidget* on, QPoint at) {
+  switch (event) {
+    case Event::Click:
+      return QTest::mouseClick(on, Qt::LeftButton, {}, at);
+    case Event::MouseMove:
+      return QTest::mouseMove(on, at);
+    case Event::Load:
+    case Event::Timer:
+      break;
+  }
+  ADD_FAILURE() << "no user raises " << namesOf(event).handlerSuffix;
+}
+
+// Each handler row of a user's event on an element in sight at start, its
+// gesture made on the real window (on the element's widget, or on the
+// surface where the element is painted), leaves the state the event leaves
+// in the core: a Qt event routed to the wrong event, or to none, fails here.
+TEST(WindowRoutes, EachGestureDoesWhatItsEventDoesInTheCore) {
+  std::set<Event> tried;
+  for (const Form1::Handler& handler : Form1::handlers()) {
+    if (namesOf(handler.event).verb.empty()) continue;
+    QuietHost host;
+    Form1 core(host);
+    core.load();
+    const std::optional<Id> target = handler.element;
+    if (target && !inSight(core.state(), *target)) continue;
+    const std::string name = Form1::handlerName(handler);
+    SCOPED_TRACE(name);
+    FormWindow real;
+    real.stopClock();
+    real.presentError = [](ErrorCode) {};
+    real.endApplication = [] {};
+    real.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&real));
+    QTest::mouseMove(&real, QPoint(-10, -10));  // the pointer comes from outside
+    if (QWidget* widget = target ? real.widgetFor(*target) : nullptr) {
+      raise(handler.event, widget, widget->rect().center());
+    } else {
+      // The middle one of the pixels where the element (or the bare
+      // surface) is front-most.
+      const PixelRect r = target ? clientRect(*target) : PixelRect{0, 0, kClientWidthPx, kClientHeightPx};
+      std::vector<QPoint> at;
+      for (int y = r.y; y < r.y + r.height; ++y) {
+        for (int x = r.x; x < r.x + r.width; ++x) {
+          if (elementAt(core.state(), x, y) == target) at.emplace_back(x, y);
+        }
+      }
+      ASSERT_FALSE(at.empty());
+      raise(handler.event, &real, at[at.size() / 2]);
+    }
+    core.fire(target, handler.event);
+    for (std::size_t i = 0; i < kElementCount; ++i) {
+      const Id id = static_cast<Id>(i);
+      EXPECT_EQ(real.state().visible(id), core.state().visible(id)) << displayName(id);
+      EXPECT_EQ(real.state().caption(id), core.state().caption(id)) << displayName(id);
+    }
+    EXPECT_EQ(real.state().KeyState, core.state().KeyState);
+    tried.insert(handler.event);
+  }
+  for (const Event event : kEvents) {
+    EXPECT_TRUE(namesOf(event).verb.empty() || tried.contains(event)) << namesOf(event).handlerSuffix;
   }
 }
 
@@ -364,6 +439,20 @@ TEST_F(WindowTest, KeysReachWhatTheMouseReaches) {
     key(closing);
     EXPECT_FALSE(widget(Фон1)->isVisible()) << QKeySequence(closing).toString().toStdString();
     EXPECT_EQ(QApplication::focusWidget(), widget(Text1));
+  }
+}
+
+// The display keeps the keys a line edit uses: a key that changes a plain
+// line edit's text, cursor or selection is one the display takes as typing.
+// The window's shortcuts come before any widget.
+TEST(WindowKeys, TheDisplayKeepsTheKeysALineEditUses) {
+  for (const KeyBinding& binding : kKeys) {
+    if (isShortcut(binding.action)) continue;
+    QLineEdit edit(QStringLiteral("12,5"));
+    edit.setCursorPosition(2);
+    QTest::keySequence(&edit, QKeySequence::fromString(qText(binding.keys), QKeySequence::PortableText));
+    const bool used = edit.text() != QStringLiteral("12,5") || edit.cursorPosition() != 2 || edit.hasSelectedText();
+    EXPECT_TRUE(!used || binding.typedByDisplay) << binding.keys;
   }
 }
 
