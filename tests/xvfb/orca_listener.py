@@ -168,6 +168,9 @@ for c in "1,5":
     keys("comma" if c == "," else c)
 tab_to("Дисплей калькулятора")
 expect("Дисплей калькулятора текст. 1,5 выделен.")
+# A selection the user makes in the display is read as any line edit's.
+keys("End", "shift+Left")
+expect("5 выделен")
 
 # Over the whole run: the list of keys once; no English from the program
 # (the actions' key bindings were read as «return», «Space»).

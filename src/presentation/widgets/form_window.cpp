@@ -55,9 +55,7 @@ std::vector<Route> routesOf(std::optional<Id> id) {
 }  // namespace
 
 FormWindow::FormWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kTitleBarFlags | Qt::MSWindowsFixedSizeDialogHint),
       art_(Artwork::load()),
       form_(*this),
       surfaceRoutes_(routesOf(std::nullopt)) {
