@@ -1,7 +1,9 @@
-// The events an element raises, each with what is written of it: the end of
-// its handlers' names and, for the events a user raises, the replay verb. A
-// new kind of event is a value here and its case below; the build stops
-// (-Wswitch) until the window knows its Qt event too (widgets/event_routes.cpp).
+// The events an element raises. Each kind is one line of the list below: its
+// name, which ends its handlers' names ("Command2" + "_Click"), and for the
+// events a user raises the replay verb ("click Ввод", "click-at 60 262"). A
+// new kind is a line here; the build stops (-Wswitch) until the window knows
+// its Qt event (presentation/widgets/event_routes.cpp) and the widget tests
+// know the user's gesture that makes it.
 #pragma once
 
 #include <array>
@@ -11,34 +13,31 @@
 
 namespace ringcoil {
 
-enum class Event : std::uint8_t { Load, Click, MouseMove, Timer };
+// The window raises the load and the clock's ticks itself: they have no verb.
+#define RINGCOIL_EVENTS(EVENT) \
+  EVENT(Load, "")              \
+  EVENT(Click, "click")        \
+  EVENT(MouseMove, "move")     \
+  EVENT(Timer, "")
+
+#define RINGCOIL_EVENT_VALUE(name, verb) name,
+enum class Event : std::uint8_t { RINGCOIL_EVENTS(RINGCOIL_EVENT_VALUE) };
+#undef RINGCOIL_EVENT_VALUE
 
 struct EventNames {
-  std::string_view handlerSuffix;  // "Command2" + "_Click"
-  std::string_view verb;           // "click Ввод", "click-at 60 262"; empty: raised by the window itself
+  std::string_view handlerSuffix;  // "_Click"
+  std::string_view verb;           // empty: raised by the window itself
 };
 
-constexpr EventNames namesOf(Event event) {
-  switch (event) {
-    case Event::Load:
-      return {"_Load", ""};
-    case Event::Click:
-      return {"_Click", "click"};
-    case Event::MouseMove:
-      return {"_MouseMove", "move"};
-    case Event::Timer:
-      return {"_Timer", ""};
-  }
-  return {};
-}
+#define RINGCOIL_EVENT_NAMES(name, verb) EventNames{"_" #name, verb},
+inline constexpr std::array kEventNames = {RINGCOIL_EVENTS(RINGCOIL_EVENT_NAMES)};
+#undef RINGCOIL_EVENT_NAMES
 
-// Every kind of event, for those that go through them all: the values from
-// 0 up to the first that namesOf() does not know.
-inline constexpr std::size_t kEventCount = [] {
-  std::size_t n = 0;
-  while (!namesOf(static_cast<Event>(n)).handlerSuffix.empty()) ++n;
-  return n;
-}();
+inline constexpr std::size_t kEventCount = kEventNames.size();
+
+constexpr const EventNames& namesOf(Event event) { return kEventNames[static_cast<std::size_t>(event)]; }
+
+// Every kind of event, in the order of the list.
 inline constexpr auto kEvents = [] {
   std::array<Event, kEventCount> all{};
   for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<Event>(i);
