@@ -10,8 +10,13 @@
 #include <string>
 
 #include "presentation/platform.hpp"
+#include "presentation/platform/session.hpp"
 
 namespace ringcoil {
+
+// Qt's platform is linked in: its start cannot fail for want of a display.
+StartGuard::StartGuard() = default;
+void StartGuard::release() { active_ = false; }
 
 void preparePlatform() {
   // Qt's own FreeType engine instead of DirectWrite or GDI, which hint and
