@@ -15,7 +15,11 @@ namespace ringcoil::testing {
 
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest() : window(std::make_unique<FormWindow>()) {
+  WindowTest() { open(); }
+
+  // A new window in place of the last, as the program starts.
+  void open() {
+    window = std::make_unique<FormWindow>();
     window->stopClock();
     window->presentError = [this](ErrorCode code) { errors.push_back(code); };
     window->endApplication = [this] { ++applicationEnds; };
