@@ -65,8 +65,7 @@ TEST(Keys, TheListsOfKeysAreTheTable) {
 
 TEST(Keys, EachRowNamesItsKeyOnceAndIsHeard) {
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
-    for (std::size_t j = i + 1; j < kKeys.size(); ++j) EXPECT_NE(kKeys[i].keys, kKeys[j].keys);
-    EXPECT_EQ(keyBinding(kKeys[i].keys), &kKeys[i]);
+    EXPECT_EQ(keyBinding(kKeys[i].keys), &kKeys[i]);  // no earlier row names the key
     // A key that raises an event runs a handler, which tells the listener
     // what it did unless the key is a character typed (heard as typed).
     EXPECT_FALSE(kKeys[i].words.empty()) << kKeys[i].keys;

@@ -73,5 +73,20 @@ TEST_F(FormTest, TheAnswerIsCopiedInFullAndToldRoundedWhereTheUserStands) {
   EXPECT_EQ(answerText(w()), std::nullopt) << "after the full reset";
 }
 
+// What a screen reader is told of the painted labels: a value with its row
+// and whether it is entered or the answer, μ for the symbol face's "m", what
+// a name or the hint means.
+TEST_F(FormTest, LabelsAreNamedAndDescribedInWords) {
+  EXPECT_EQ(paintedLabelName(w(), findElement("Label1")), "μ");
+  EXPECT_EQ(descriptionOf(w(), Индукт), "Клавиши Альт+L: рассчитать индуктивность");
+  move(Индукт);
+  click(Q6);
+  EXPECT_EQ(paintedLabelName(w(), Окно1), "Проницаемость: пусто (введено)");
+  EXPECT_EQ(paintedLabelName(w(), Окно6), "Индуктивность: Ответ (ответ)");
+  EXPECT_EQ(descriptionOf(w(), Индукт2), "Искомая величина");
+  EXPECT_EQ(descriptionOf(w(), Магнит3), "Вводимая величина");
+  EXPECT_EQ(descriptionOf(w(), Справка), "Подсказка");
+}
+
 }  // namespace
 }  // namespace ringcoil::testing

@@ -67,10 +67,13 @@ TEST_F(WindowTest, EachGestureDoesWhatItsEventDoesInTheCore) {
     RecordingHost host;
     Form1 core(host);
     core.load();
+    core.typeText("12,5");  // a value a step may take or clear
     const std::optional<Id> target = handler.element;
     if (namesOf(handler.event).verb.empty() || (target && !inSight(core.state(), *target))) continue;
     SCOPED_TRACE(Form1::handlerName(handler));
     open();
+    window->form().typeText("12,5");
+    window->sync();
     moveTo(-10, -10);  // the pointer comes from outside
     if (QWidget* widget = target ? this->widget(*target) : nullptr) {
       raise(handler.event, widget, widget->rect().center());

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "dialogue/keys.hpp"
 #include "presentation/widgets/form_window.hpp"
 #include "window/geometry.hpp"
 
@@ -43,10 +44,7 @@ class WindowTest : public ::testing::Test {
   // A click on a windowed element's own widget.
   void click(Id id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
   void keys(const char* text) {
-    for (const char* c = text; *c; ++c) {
-      const int index = *c == ',' ? 9 : *c == '0' ? 10 : *c - '1';
-      click(aa(index));
-    }
+    for (const char* c = text; *c; ++c) click(*keyBinding(std::string_view(c, 1))->element);
   }
   QLineEdit* display() const { return static_cast<QLineEdit*>(widget(el::Text1)); }
 
