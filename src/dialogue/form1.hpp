@@ -3,7 +3,7 @@
 // shows this state (or the replay tool) feeds events in and reads the state.
 //
 // Form1 is the dialogue and knows nothing of Qt; FormWindow
-// (presentation/form_window.hpp) is the Qt window that shows a Form1 and
+// (presentation/widgets/form_window.hpp) is the Qt window that shows a Form1 and
 // passes the user's mouse, keys and assistive tools' actions to it.
 #pragma once
 

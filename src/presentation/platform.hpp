@@ -1,5 +1,6 @@
 // What differs between the desktops the program runs on. The build picks one
-// implementation: platform_linux.cpp (X11 and Wayland) or platform_windows.cpp.
+// implementation in platform/: platform_linux.cpp (X11 and Wayland) or
+// platform_windows.cpp.
 // Everything else in the program is the same on both.
 #pragma once
 

@@ -8,18 +8,18 @@
 #include <array>
 #include <map>
 
-#include "presentation/accessibility/accessible_display.hpp"
 #include "dialogue/element_words.hpp"
 #include "dialogue/keys.hpp"
-#include "presentation/widgets/fonts.hpp"
+#include "presentation/accessibility/accessible_display.hpp"
 #include "presentation/accessibility/accessible_widgets.hpp"
-#include "presentation/widgets/form_window.hpp"
-#include "presentation/widgets/lightweight_painter.hpp"
-#include "presentation/widgets/picture_box.hpp"
 #include "presentation/accessibility/key_list.hpp"
 #include "presentation/accessibility/selection_filter.hpp"
 #include "presentation/accessibility/speech.hpp"
 #include "presentation/accessibility/window_part.hpp"
+#include "presentation/widgets/fonts.hpp"
+#include "presentation/widgets/form_window.hpp"
+#include "presentation/widgets/lightweight_painter.hpp"
+#include "presentation/widgets/picture_box.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {

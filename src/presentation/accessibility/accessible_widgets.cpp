@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "dialogue/element_words.hpp"
+#include "presentation/accessibility/speech.hpp"
 #include "presentation/widgets/fonts.hpp"
 #include "presentation/widgets/form_window.hpp"
 #include "presentation/widgets/picture_box.hpp"
-#include "presentation/accessibility/speech.hpp"
 #include "window/focus.hpp"
 
 namespace ringcoil {

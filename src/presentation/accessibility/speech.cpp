@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QPointer>
 
-#include "dialogue/step_words.hpp"
 #include "dialogue/element_words.hpp"
+#include "dialogue/step_words.hpp"
+#include "presentation/accessibility/window_part.hpp"
 #include "presentation/widgets/fonts.hpp"
 #include "presentation/widgets/form_window.hpp"
-#include "presentation/accessibility/window_part.hpp"
 
 namespace ringcoil {
 

@@ -7,8 +7,8 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "presentation/widgets/fonts.hpp"
 #include "presentation/platform.hpp"
+#include "presentation/widgets/fonts.hpp"
 #include "window/elements.hpp"
 
 namespace ringcoil {

@@ -17,15 +17,15 @@
 #include <vector>
 
 #include "presentation/accessibility/accessibility.hpp"
+#include "presentation/accessibility/speech.hpp"
+#include "presentation/platform.hpp"
 #include "presentation/widgets/classic_style.hpp"
 #include "presentation/widgets/error_box.hpp"
 #include "presentation/widgets/event_routes.hpp"
 #include "presentation/widgets/fonts.hpp"
 #include "presentation/widgets/lightweight_painter.hpp"
 #include "presentation/widgets/picture_box.hpp"
-#include "presentation/platform.hpp"
 #include "presentation/widgets/shortcuts.hpp"
-#include "presentation/accessibility/speech.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil {

@@ -5,8 +5,8 @@
 
 #include "presentation/widgets/fonts.hpp"
 #include "presentation/widgets/label_text.hpp"
-#include "window/parameter_table.hpp"
 #include "window/geometry.hpp"
+#include "window/parameter_table.hpp"
 
 namespace ringcoil {
 
