@@ -35,6 +35,16 @@ inline constexpr std::array kEventNames = {RINGCOIL_EVENTS(RINGCOIL_EVENT_NAMES)
 
 inline constexpr std::size_t kEventCount = kEventNames.size();
 
+// A verb names one kind, so that a script reads back as it was written.
+static_assert([] {
+  for (std::size_t i = 0; i < kEventCount; ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (!kEventNames[i].verb.empty() && kEventNames[i].verb == kEventNames[j].verb) return false;
+    }
+  }
+  return true;
+}(), "two kinds of event with one verb");
+
 constexpr const EventNames& namesOf(Event event) { return kEventNames[static_cast<std::size_t>(event)]; }
 
 // Every kind of event, in the order of the list.
