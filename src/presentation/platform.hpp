@@ -8,6 +8,7 @@
 
 class QFont;
 class QMessageBox;
+class QString;
 
 namespace ringcoil {
 
@@ -35,5 +36,11 @@ void fitTitleBar(QMessageBox& box);
 // a frame of the program's own, like the window's; elsewhere in the
 // system's.
 void execMessageBox(QMessageBox& box, QWidget& owner);
+
+// Says `words` to screen readers as a notification from `window`, where the
+// platform's accessibility bridge does not pass on the notification object
+// that speech.cpp shows (Windows: a UI Automation notification event);
+// elsewhere nothing.
+void notifyForPlatform(QWidget& window, const QString& words);
 
 }  // namespace ringcoil
