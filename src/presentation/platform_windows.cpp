@@ -24,6 +24,12 @@ void preparePlatform() {
   // antialias in their own way: the faces are built in, so with the same
   // engine and settings every text has the pixels it has on Linux.
   qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+  // Marks that the program runs, for the installer and the uninstaller
+  // (installer.nsi), which leave its files alone meanwhile: in this session,
+  // and in the global namespace for an install made from another session.
+  // The handles stay open until the process ends.
+  CreateMutexW(nullptr, FALSE, L"RingcoilRunning");
+  CreateMutexW(nullptr, FALSE, L"Global\\RingcoilRunning");
 }
 
 void prepareFontRendering() {}
