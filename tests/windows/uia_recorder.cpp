@@ -3,7 +3,9 @@
 // one line for each event, in UTF-8, into the file named by
 // RINGCOIL_UIA_RECORD:
 //
-//   focus<TAB>NAME<TAB>FULL DESCRIPTION<TAB>HELP TEXT   a focus-changed event
+//   focus<TAB>ELEMENT<TAB>NAME<TAB>FULL DESCRIPTION<TAB>HELP TEXT
+//       a focus-changed event; ELEMENT tells the providers apart (Qt keeps
+//       one for each element)
 //   notification<TAB>KIND<TAB>PROCESSING<TAB>WINDOW TITLE<TAB>TEXT
 //
 // Wine 8.0's own UI Automation cannot be used: walking into Qt's tree hangs,
@@ -23,6 +25,7 @@
 #include <ole2.h>
 #include <uiautomationcore.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -119,7 +122,8 @@ class HostProvider final : public IRawElementProviderSimple {
 LRESULT CALLBACK readerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != kReadFocused) return DefWindowProcW(window, message, wParam, lParam);
   auto* element = reinterpret_cast<IRawElementProviderSimple*>(lParam);
-  append(L"focus\t" + stringProperty(element, kName) + L"\t" +
+  append(L"focus\t" + std::to_wstring(reinterpret_cast<std::uintptr_t>(element)) + L"\t" +
+         stringProperty(element, kName) + L"\t" +
          stringProperty(element, kFullDescription) + L"\t" + stringProperty(element, kHelpText));
   element->Release();
   return 0;
