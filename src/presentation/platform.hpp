@@ -14,7 +14,8 @@ namespace ringcoil {
 
 // Before the QApplication is created: on Linux, keeps libdbus from starting
 // a session bus of its own; on Windows, has Qt draw text with FreeType, as on
-// Linux, so that the window looks the same to the pixel.
+// Linux, so that the window looks the same to the pixel, and marks that the
+// program runs, for the installer.
 void preparePlatform();
 
 // Before the bundled faces are registered: on Linux, fontconfig's set-up.

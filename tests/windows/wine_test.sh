@@ -381,7 +381,7 @@ press Return Return
 # each once, in their order.
 heard() {
   awk -F'\t' '$1 == "focus" { if ($2 == last) next; last = $2; print ($4 != "" ? $4 : $5) }
-               $1 == "notification" { print $6 }' "$record"
+               $1 == "notification" { print $5 }' "$record"
 }
 for _ in $(seq 30); do
   heard | grep -Fx -f "$work/steps.txt" >"$work/heard-steps.txt" || true
@@ -433,26 +433,27 @@ untouched "uninstall.exe /S"
 echo "while the program runs: setup.exe /S and uninstall.exe /S end with status 2 and change nothing"
 # ask_and_cancel WHAT COMMAND...: COMMAND shows a message box of its own (a
 # window named after the installer) before it changes anything; «Отмена».
+# Leaves COMMAND's status in $asked.
 ask_and_cancel() {
   local what=$1 pid question=""
   shift
   "$@" >/dev/null 2>&1 &
   pid=$!
   for _ in $(seq 100); do
-    question=$(xdotool search --onlyvisible --name 'Ringcoil' 2>/dev/null | grep -vx "$window" | head -n 1) && [ -n "$question" ] && break
+    question=$(xdotool search --onlyvisible --name 'Ringcoil' 2>/dev/null | grep -vx "$window" | head -n 1) || true
+    [ -n "$question" ] && break
     sleep 0.1
   done
   [ -n "$question" ] || fail "$what asked nothing while the program ran"
-  echo "$what asks: «$(xdotool getwindowname "$question")»"
+  echo "$what asks, in a box named «$(xdotool getwindowname "$question")»"
   xdotool windowfocus --sync "$question" key Escape
-  local status=0
-  wait "$pid" || status=$?
-  echo "$status"
+  asked=0
+  wait "$pid" || asked=$?
 }
-status=$(ask_and_cancel setup.exe wine "$setup" | tee /dev/stderr | tail -n 1)
-[ "$status" = 2 ] || fail "setup.exe, cancelled, ended with status $status"
+ask_and_cancel setup.exe wine "$setup"
+[ "$asked" = 2 ] || fail "setup.exe, cancelled, ended with status $asked"
 untouched setup.exe
-ask_and_cancel uninstall.exe wine "$uninstaller" >/dev/null
+ask_and_cancel uninstall.exe wine "$uninstaller"
 wait_for_uninstaller
 untouched uninstall.exe
 echo "interactively: both ask, and change nothing on «Отмена»"
