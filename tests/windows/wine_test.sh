@@ -74,7 +74,7 @@ user_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ringcoil'
 windows_path() { local p=$1; echo "Z:${p//\//\\}"; }
 # entry_value KEY NAME: a value of an uninstall entry, or nothing.
 entry_value() {
-  wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z]* *//p"
+  { wine reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z]* *//p"
 }
 # uninstall_and_wait FOLDER: what uninstall.exe does (it hands over to a copy
 # of itself in the temporary folder and returns at once), waiting for that
