@@ -102,9 +102,11 @@ namespace {
 // and description (UIA._get_description: the full description, or else the
 // help text; object descriptions are reported by default), so that step is
 // heard there, once, and is not raised here as well (speech.cpp calls this
-// only where the focus stays). NVDA reads those properties when it handles the focus event, after
-// the event has crossed to its process; Qt's provider answers on the GUI
-// thread, so after tellStep has put the words in place.
+// only where the focus stays). NVDA reads those properties when it handles
+// the focus event, after the event has crossed to its process; Qt's provider
+// answers on the GUI thread, so after tellStep has put the words in place.
+// (NVDA also drops a focus event for the element that has the focus, so a
+// step's words are not read twice where Qt tells the same focus again.)
 constexpr int kNotificationKindActionCompleted = 2;
 constexpr int kNotificationProcessingImportantAll = 0;
 

@@ -70,7 +70,9 @@ std::wstring stringProperty(IRawElementProviderSimple* element, PROPERTYID id) {
   VariantInit(&value);
   if (FAILED(element->GetPropertyValue(id, &value))) return L"<failed>";
   std::wstring text;
-  if (value.vt == VT_BSTR && value.bstrVal) text = oneLine(value.bstrVal, SysStringLen(value.bstrVal));
+  if (value.vt == VT_BSTR && value.bstrVal) {
+    text = oneLine(value.bstrVal, SysStringLen(value.bstrVal));
+  }
   VariantClear(&value);
   return text;
 }
