@@ -432,8 +432,9 @@ wait_for_uninstaller
 untouched "uninstall.exe /S"
 echo "while the program runs: setup.exe /S and uninstall.exe /S end with status 2 and change nothing"
 # ask_and_cancel WHAT COMMAND...: COMMAND shows a message box of its own (a
-# window named after the installer) before it changes anything; «Отмена».
-# Leaves COMMAND's status in $asked.
+# window named after the installer, under 250 pixels high: not the wizard,
+# whose pages are 390) before it changes anything; «Отмена». Leaves
+# COMMAND's status in $asked.
 ask_and_cancel() {
   local what=$1 pid question=""
   shift
@@ -445,7 +446,10 @@ ask_and_cancel() {
     sleep 0.1
   done
   [ -n "$question" ] || fail "$what asked nothing while the program ran"
-  echo "$what asks, in a box named «$(xdotool getwindowname "$question")»"
+  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$question" | sed 's/^/question_/')"
+  echo "$what asks, in a box named «$(xdotool getwindowname "$question")», ${question_WIDTH}x$question_HEIGHT"
+  [ "$question_HEIGHT" -lt 250 ] || { xdotool key --window "$question" Escape; fail "$what showed its wizard, not a question"; }
   xdotool windowfocus --sync "$question" key Escape
   asked=0
   wait "$pid" || asked=$?
