@@ -15,7 +15,8 @@ namespace ringcoil {
 
 // Before the QApplication is created: on Linux, keeps libdbus from starting
 // a session bus of its own; on Windows, has Qt draw text with FreeType, as on
-// Linux, so that the window looks the same to the pixel.
+// Linux, so that the window looks the same to the pixel, and marks that the
+// program runs, for the installer.
 void preparePlatform();
 
 // Before the bundled faces are registered: on Linux, fontconfig's set-up.
@@ -41,5 +42,11 @@ std::unique_ptr<QWidget> frameForPlatform(QWidget& content);
 // The least width, in Qt's pixels, of a window's content for its title bar
 // to show `title` whole; nullopt where it cannot be told.
 std::optional<int> widthForTitle(const QString& title);
+
+// Says `words` to screen readers as a notification from `window`, where the
+// platform's accessibility bridge does not pass on the notification object
+// that speech.cpp shows (Windows: a UI Automation notification event);
+// elsewhere nothing.
+void notifyForPlatform(QWidget& window, const QString& words);
 
 }  // namespace ringcoil

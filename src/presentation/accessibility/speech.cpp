@@ -7,6 +7,7 @@
 #include "dialogue/element_words.hpp"
 #include "dialogue/step_words.hpp"
 #include "presentation/accessibility/window_part.hpp"
+#include "presentation/platform.hpp"
 #include "presentation/widgets/fonts.hpp"
 #include "presentation/widgets/form_window.hpp"
 
@@ -84,6 +85,7 @@ class Speaker final : public QObject {
     notice_->setText(words);
     QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    notifyForPlatform(window_, words);
   }
 
   QString spokenOn(const QWidget* widget) const {

@@ -119,4 +119,7 @@ std::optional<int> widthForTitle(const QString& title) {
   return outer + kSpare - 2 * kBorderWidth;
 }
 
+// Orca speaks the notification object as it is shown.
+void notifyForPlatform(QWidget&, const QString&) {}
+
 }  // namespace ringcoil
