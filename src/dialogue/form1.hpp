@@ -3,41 +3,26 @@
 // shows this state (or the replay tool) feeds events in and reads the state.
 //
 // Form1 is the dialogue and knows nothing of Qt; FormWindow
-// (presentation/form_window.hpp) is the Qt window that shows a Form1 and
+// (presentation/widgets/form_window.hpp) is the Qt window that shows a Form1 and
 // passes the user's mouse, keys and assistive tools' actions to it.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "dialogue/step_words.hpp"
 #include "calc/toroid.hpp"
+#include "dialogue/events.hpp"
 #include "dialogue/host.hpp"
+#include "dialogue/step_words.hpp"
 #include "window/enter_stages.hpp"
 #include "window/window_state.hpp"
 
 namespace ringcoil {
-
-enum class Event : std::uint8_t { Load, Click, MouseMove, Timer };
-
-// The end of the name of a handler of `event`: "Command2" + "_Click".
-constexpr std::string_view handlerSuffix(Event event) {
-  switch (event) {
-    case Event::Load:
-      return "_Load";
-    case Event::Click:
-      return "_Click";
-    case Event::MouseMove:
-      return "_MouseMove";
-    case Event::Timer:
-      return "_Timer";
-  }
-  return "";
-}
 
 // What a key did (see Form1::key).
 enum class KeyOutcome : std::uint8_t {
@@ -49,22 +34,35 @@ enum class KeyOutcome : std::uint8_t {
 
 class Form1 {
  public:
-  // One handler: the event on the element (every member of an array) that
-  // starts it, its name, the handler itself, given the member's index, and
-  // the words that tell a listener what it did (step_words.hpp), if it is
-  // told at all.
+  // One handler: the event on the element that starts it (a member of an
+  // element array stands for every member), the member function it runs,
+  // given the member's index where it takes one, and the words that tell a
+  // listener what it did (step_words.hpp), if it is told at all. Its name
+  // ("Command2_Click") is made from the element and the event where one is
+  // wanted (handlerName).
   struct Handler {
-    std::string_view element;  // "Form1" for the window itself
+    using Words = StepWords (*)(const WindowState& after);
+    constexpr Handler(std::optional<Id> on, Event what, void (Form1::*run)(), Words told = nullptr)
+        : element(on), event(what), plain(run), words(told) {}
+    constexpr Handler(std::optional<Id> on, Event what, void (Form1::*run)(int), Words told = nullptr)
+        : element(on), event(what), indexed(run), words(told) {}
+
+    std::optional<Id> element;  // nullopt: the window itself
     Event event;
-    std::string_view name;
-    void (*run)(Form1& form, int index);
-    StepWords (*words)(const WindowState& after) = nullptr;
+    void (Form1::*plain)() = nullptr;
+    void (Form1::*indexed)(int) = nullptr;
+    Words words = nullptr;
+
+    void run(Form1& form, int index) const { indexed ? (form.*indexed)(index) : (form.*plain)(); }
   };
   // Every handler, one row each (handlers.cpp).
   static std::span<const Handler> handlers();
   // The handler `event` on `target` starts (nullopt target: the window
   // itself), or nullptr where the event is ignored.
   static const Handler* handlerFor(std::optional<Id> target, Event event);
+  // "Command2_Click", "aa_Click", "Form_Load": the handler's name, for
+  // people reading what ran.
+  static std::string handlerName(const Handler& handler);
 
   // Creates the window with every element as the table gives it. Call load()
   // before the window is first shown.

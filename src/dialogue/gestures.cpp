@@ -97,8 +97,8 @@ KeyOutcome Form1::key(std::string_view keys) {
     case KeyAction::PressElement:
       pressWithKey(*binding->element);
       break;
-    case KeyAction::PressKeypadKey:
-      fire(aa(binding->keypadIndex), Event::Click);
+    case KeyAction::Raise:
+      fire(*binding->element, binding->event);
       break;
     case KeyAction::PressFocused:
       if (pressOf(def(focus_)) != Press::None) {

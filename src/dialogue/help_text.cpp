@@ -27,21 +27,29 @@ std::string joined(std::span<const std::string_view> lines) {
 
 std::string helpPageText(Id page) {
   std::vector<std::string> paragraphs;
-  if (page == el::Фон1) {
-    paragraphs = {joined(kPage1Opening), std::string(kPage1Merits), joined(kPage1MeritLines),
-                  std::string(kPage1Drawbacks), joined(kPage1DrawbackLines)};
-  } else if (page == el::Фоно) {
-    for (const auto lines : kPage2Paragraphs) paragraphs.push_back(joined(lines));
-  } else if (page == el::Фон3) {
-    paragraphs.emplace_back(kPage3Heading);
-    for (const Grade& grade : kPage3Grades) {
-      paragraphs.push_back(std::string(grade.name) + ": " + std::string(grade.cutOff));
-    }
-  } else if (page == el::Автор) {
-    paragraphs = {std::string(kProgramKind), std::string(kAuthorPurpose),
-                  std::string(kAuthorTitle) + " " + std::string(kAuthorVersion),
-                  std::string(kAuthorRole) + ": " + std::string(kAuthorCallSign),
-                  std::string(kAuthorSignOff)};
+  switch (def(page).picture) {
+    case Picture::Page1:
+      paragraphs = {joined(kPage1Opening), std::string(kPage1Merits), joined(kPage1MeritLines),
+                    std::string(kPage1Drawbacks), joined(kPage1DrawbackLines)};
+      break;
+    case Picture::Page2:
+      for (const auto lines : kPage2Paragraphs) paragraphs.push_back(joined(lines));
+      break;
+    case Picture::Page3:
+      paragraphs.emplace_back(kPage3Heading);
+      for (const Grade& grade : kPage3Grades) {
+        paragraphs.push_back(std::string(grade.name) + ": " + std::string(grade.cutOff));
+      }
+      break;
+    case Picture::Author:
+      paragraphs = {std::string(kProgramKind), std::string(kAuthorPurpose),
+                    std::string(kAuthorTitle) + " " + std::string(kAuthorVersion),
+                    std::string(kAuthorRole) + ": " + std::string(kAuthorCallSign),
+                    std::string(kAuthorSignOff)};
+      break;
+    case Picture::None:
+    case Picture::Animation:
+      break;
   }
   std::string text;
   for (const std::string& paragraph : paragraphs) {

@@ -14,13 +14,14 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogue/events.hpp"
 #include "window/elements.hpp"
 
 namespace ringcoil {
 
 enum class KeyAction : std::uint8_t {
   PressElement,       // what an assistive tool's press on `element` does (Form1::press)
-  PressKeypadKey,     // a click on aa(keypadIndex)
+  Raise,              // `event` on `element`, as the mouse raises it (the keypad's clicks)
   PressFocused,       // the focused element's press: a button's click
   CloseAuthorPage,    // only while the author page has the focus
   NextInTabOrder,     // Tab
@@ -31,8 +32,8 @@ enum class KeyAction : std::uint8_t {
 struct KeyBinding {
   std::string_view keys;
   KeyAction action;
-  std::optional<Id> element = std::nullopt;  // PressElement: the element pressed
-  int keypadIndex = -1;                      // PressKeypadKey: the index of aa
+  std::optional<Id> element = std::nullopt;  // PressElement, Raise: the element
+  Event event = Event::Click;                // Raise: the event raised on it
   // The display takes the key as typing or copying, while it has the focus.
   bool typedByDisplay = false;
   // How a Russian voice says the key.
@@ -54,29 +55,42 @@ constexpr bool isShortcut(KeyAction action) {
 // layout while a Cyrillic one is active. The list of keys is read in table
 // order.
 inline constexpr std::array kKeys = std::to_array<KeyBinding>({
-    {"Alt+N", KeyAction::PressElement, el::Виток, -1, false, "Альт+N", "", "рассчитать количество витков"},
-    {"Alt+L", KeyAction::PressElement, el::Индукт, -1, false, "Альт+L", "", "рассчитать индуктивность"},
-    {"1", KeyAction::PressKeypadKey, {}, 0, true, "1", "цифры и запятая", "кнопки калькулятора"},
-    {"2", KeyAction::PressKeypadKey, {}, 1, true, "2"},
-    {"3", KeyAction::PressKeypadKey, {}, 2, true, "3"},
-    {"4", KeyAction::PressKeypadKey, {}, 3, true, "4"},
-    {"5", KeyAction::PressKeypadKey, {}, 4, true, "5"},
-    {"6", KeyAction::PressKeypadKey, {}, 5, true, "6"},
-    {"7", KeyAction::PressKeypadKey, {}, 6, true, "7"},
-    {"8", KeyAction::PressKeypadKey, {}, 7, true, "8"},
-    {"9", KeyAction::PressKeypadKey, {}, 8, true, "9"},
-    {",", KeyAction::PressKeypadKey, {}, 9, true, "запятая"},
-    {".", KeyAction::PressKeypadKey, {}, 9, true, "точка"},
-    {"0", KeyAction::PressKeypadKey, {}, 10, true, "0"},
-    {"Return", KeyAction::PressFocused, {}, -1, false, "Ввод", "Ввод или пробел", "нажать кнопку в фокусе"},
-    {"Enter", KeyAction::PressFocused, {}, -1, false, "Ввод"},
-    {"Space", KeyAction::PressFocused, {}, -1, true, "пробел"},
-    {"Esc", KeyAction::CloseAuthorPage, {}, -1, false, "Эскейп"},
-    {"Tab", KeyAction::NextInTabOrder, {}, -1, false, "Табуляция", "", "к следующей кнопке"},
-    {"Shift+Tab", KeyAction::PreviousInTabOrder, {}, -1, false, "Шифт+Табуляция"},
-    {"Ctrl+C", KeyAction::CopyAnswer, {}, -1, true, "Контрол+C", "", "скопировать ответ"},
-    {"F1", KeyAction::PressElement, el::Глава, -1, false, "F1", "", "справка, Ввод на её страницах — дальше"},
+    {.keys = "Alt+N", .action = KeyAction::PressElement, .element = el::Виток, .words = "Альт+N",
+     .does = "рассчитать количество витков"},
+    {.keys = "Alt+L", .action = KeyAction::PressElement, .element = el::Индукт, .words = "Альт+L",
+     .does = "рассчитать индуктивность"},
+    {.keys = "1", .action = KeyAction::Raise, .element = aa(0), .typedByDisplay = true, .words = "1",
+     .listedAs = "цифры и запятая", .does = "кнопки калькулятора"},
+    {.keys = "2", .action = KeyAction::Raise, .element = aa(1), .typedByDisplay = true, .words = "2"},
+    {.keys = "3", .action = KeyAction::Raise, .element = aa(2), .typedByDisplay = true, .words = "3"},
+    {.keys = "4", .action = KeyAction::Raise, .element = aa(3), .typedByDisplay = true, .words = "4"},
+    {.keys = "5", .action = KeyAction::Raise, .element = aa(4), .typedByDisplay = true, .words = "5"},
+    {.keys = "6", .action = KeyAction::Raise, .element = aa(5), .typedByDisplay = true, .words = "6"},
+    {.keys = "7", .action = KeyAction::Raise, .element = aa(6), .typedByDisplay = true, .words = "7"},
+    {.keys = "8", .action = KeyAction::Raise, .element = aa(7), .typedByDisplay = true, .words = "8"},
+    {.keys = "9", .action = KeyAction::Raise, .element = aa(8), .typedByDisplay = true, .words = "9"},
+    {.keys = ",", .action = KeyAction::Raise, .element = aa(9), .typedByDisplay = true, .words = "запятая"},
+    {.keys = ".", .action = KeyAction::Raise, .element = aa(9), .typedByDisplay = true, .words = "точка"},
+    {.keys = "0", .action = KeyAction::Raise, .element = aa(10), .typedByDisplay = true, .words = "0"},
+    {.keys = "Return", .action = KeyAction::PressFocused, .words = "Ввод", .listedAs = "Ввод или пробел",
+     .does = "нажать кнопку в фокусе"},
+    {.keys = "Enter", .action = KeyAction::PressFocused, .words = "Ввод"},
+    {.keys = "Space", .action = KeyAction::PressFocused, .typedByDisplay = true, .words = "пробел"},
+    {.keys = "Esc", .action = KeyAction::CloseAuthorPage, .words = "Эскейп"},
+    {.keys = "Tab", .action = KeyAction::NextInTabOrder, .words = "Табуляция", .does = "к следующей кнопке"},
+    {.keys = "Shift+Tab", .action = KeyAction::PreviousInTabOrder, .words = "Шифт+Табуляция"},
+    {.keys = "Ctrl+C", .action = KeyAction::CopyAnswer, .typedByDisplay = true, .words = "Контрол+C",
+     .does = "скопировать ответ"},
+    {.keys = "F1", .action = KeyAction::PressElement, .element = el::Глава, .words = "F1",
+     .does = "справка, Ввод на её страницах — дальше"},
 });
+
+// A key of the keypad: it clicks one of the keypad's keys, and the window
+// takes it from the character typed, whatever the keyboard's layout.
+constexpr bool isKeypadKey(const KeyBinding& binding) {
+  return binding.action == KeyAction::Raise && binding.element &&
+         def(*binding.element).name == def(aa(0)).name;
+}
 
 // The row of `keys`; nullptr for a key the window does not use.
 const KeyBinding* keyBinding(std::string_view keys);

@@ -162,7 +162,7 @@ std::optional<std::string> answerText(const WindowState& state) {
 }
 
 std::string spokenValue(std::size_t row, std::string_view shown) {
-  if (shown.empty()) return "пусто";
+  if (shown.empty()) return std::string(kEmptyValueWords);
   const std::string number = RoundedDecimalText(shown, kSpokenDigits);
   if (row >= kUnits.size() || kUnits[row].many.empty() || !IsPlainDecimal(number)) return number;
   return number + " " + std::string(unitFor(row, number));

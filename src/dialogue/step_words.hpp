@@ -61,6 +61,9 @@ std::optional<std::string> answerText(const WindowState& state);
 // six ("133,333333333333" is said "133,333").
 inline constexpr std::size_t kSpokenDigits = 6;
 
+// What an empty value is said as.
+inline constexpr std::string_view kEmptyValueWords = "пусто";
+
 // The value of row `row` (0..5: μ, D, d, h, N, L) with its unit in words,
 // agreeing with the number: "10 миллиметров", "1,5 миллиметра",
 // "8,66025 витка", "133,333 микрогенри"; "пусто" for an empty value.

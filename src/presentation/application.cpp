@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "presentation/accessibility.hpp"
-#include "presentation/classic_style.hpp"
-#include "presentation/fonts.hpp"
+#include "presentation/accessibility/accessibility.hpp"
+#include "presentation/widgets/classic_style.hpp"
+#include "presentation/widgets/fonts.hpp"
 #include "window/elements.hpp"
 
 namespace ringcoil {

@@ -1,14 +1,15 @@
 // What differs between the desktops the program runs on. The build picks one
-// implementation: platform_linux.cpp (X11 and Wayland) or platform_windows.cpp.
+// implementation in platform/: platform_linux.cpp (X11 and Wayland) or
+// platform_windows.cpp.
 // Everything else in the program is the same on both.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QFont;
-class QMessageBox;
-class QString;
 
 namespace ringcoil {
 
@@ -26,17 +27,21 @@ void prepareFontRendering();
 // with by default.
 void adjustFontForPlatform(QFont& font);
 
-// The frame the window is shown in, if the platform needs one of the
-// program's own (Wayland); otherwise none, and the window is shown as it is.
+// The title bar the window and the frame of the program's own ask for:
+// minimise and close; the fixed size keeps maximise off.
+inline constexpr Qt::WindowFlags kTitleBarFlags = Qt::Window | Qt::WindowTitleHint |
+                                                  Qt::WindowSystemMenuHint |
+                                                  Qt::WindowMinimizeButtonHint |
+                                                  Qt::WindowCloseButtonHint;
+
+// The frame a window (the calculator, a message box) is shown in, if the
+// platform needs one of the program's own (Wayland); otherwise none, and
+// the window is shown in the system's.
 std::unique_ptr<QWidget> frameForPlatform(QWidget& content);
 
-// Widens a message box so that its title bar shows the whole title.
-void fitTitleBar(QMessageBox& box);
-
-// Runs a message box to its end, modal over `owner`'s window: on Wayland in
-// a frame of the program's own, like the window's; elsewhere in the
-// system's.
-void execMessageBox(QMessageBox& box, QWidget& owner);
+// The least width, in Qt's pixels, of a window's content for its title bar
+// to show `title` whole; nullopt where it cannot be told.
+std::optional<int> widthForTitle(const QString& title);
 
 // Says `words` to screen readers as a notification from `window`, where the
 // platform's accessibility bridge does not pass on the notification object

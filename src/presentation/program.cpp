@@ -3,9 +3,9 @@
 #include <QApplication>
 
 #include "presentation/application.hpp"
-#include "presentation/form_window.hpp"
 #include "presentation/platform.hpp"
-#include "presentation/session.hpp"
+#include "presentation/platform/session.hpp"
+#include "presentation/widgets/form_window.hpp"
 
 namespace ringcoil {
 

@@ -88,6 +88,22 @@ enum class Press : std::uint8_t {
   CloseHelp,   // the author page: close the help
 };
 
+// What a picture box shows.
+enum class Picture : std::uint8_t {
+  None,
+  Animation,  // the animation frame the state names (WindowState::picture1Frame)
+  Page1,
+  Page2,
+  Page3,
+  Author,
+};
+
+// What an element is to assistive tools where its kind says too little.
+enum class Role : std::uint8_t {
+  OfItsKind,  // a button, a pane, an editable text, a static text
+  Graphic,    // a picture that holds no text
+};
+
 // One element as the window is created. Fields an element does not use keep
 // their defaults: no colour, no tooltip, no tab stop.
 struct ElementDef {
@@ -111,11 +127,15 @@ struct ElementDef {
   std::string_view tooltip{};
   int tabIndex = -1;  // -1: takes no keyboard focus
   int intervalMs = 0;  // a timer: milliseconds between ticks
-  // For assistive tools: the name where the caption says too little; what a
-  // press does beyond a push button's click; whether the element moves the
-  // dialogue on (its press changes the hint, so the hint and the answer are
-  // its description).
+  Picture picture = Picture::None;
+  // For assistive tools: the name where the caption says too little, the
+  // role where the kind says too little, what a label means beyond its
+  // caption; what a press does beyond a push button's click; whether the
+  // element moves the dialogue on (its press changes the hint, so the hint
+  // and the answer are its description).
   std::string_view accessibleName{};
+  Role role = Role::OfItsKind;
+  std::string_view description{};
   Press press = Press::None;
   bool movesDialogueOn = false;
 };

@@ -52,22 +52,25 @@ struct FormDef {
 };
 inline constexpr FormDef kForm{};
 
+// The font an element is drawn in: its own, or the window's.
+constexpr const FontDef& fontOf(const ElementDef& d) { return d.font ? *d.font : kForm.font; }
+
 // clang-format off
 inline constexpr std::array kElements = std::to_array<ElementDef>({
     // Help pages: page 1 and the frame of all pages, then its children.
     {.name = "Фон1", .kind = Kind::PictureBox, .rect = {2025, 990, 5100, 3705}, .visible = false,
-     .border = Border::Sunken, .tabIndex = 62,
+     .border = Border::Sunken, .tabIndex = 62, .picture = Picture::Page1,
      .accessibleName = "Справка, страница 1"},
     {.name = "Автор", .kind = Kind::PictureBox, .container = "Фон1", .rect = {0, 0, 5055, 3660},
      .visible = false, .border = Border::Sunken, .tooltip = "Нажми мышку", .tabIndex = 68,
-     .accessibleName = "Об авторе", .press = Press::CloseHelp},
+     .picture = Picture::Author, .accessibleName = "Об авторе", .press = Press::CloseHelp},
     {.name = "Фон3", .kind = Kind::PictureBox, .container = "Фон1", .rect = {0, 0, 5055, 3660},
-     .visible = false, .border = Border::Sunken, .tabIndex = 66,
+     .visible = false, .border = Border::Sunken, .tabIndex = 66, .picture = Picture::Page3,
      .accessibleName = "Справка, страница 3"},
     {.name = "Закрыть", .kind = Kind::PushButton, .container = "Фон3", .rect = {3825, 3195, 1005, 285},
      .caption = "Закрыть", .visible = false, .tabIndex = 67},
     {.name = "Фоно", .kind = Kind::PictureBox, .container = "Фон1", .rect = {0, 0, 5055, 3660},
-     .visible = false, .border = Border::Sunken, .tabIndex = 64,
+     .visible = false, .border = Border::Sunken, .tabIndex = 64, .picture = Picture::Page2,
      .accessibleName = "Справка, страница 2"},
     {.name = "Далеее", .kind = Kind::PushButton, .container = "Фоно", .rect = {1980, 3240, 1005, 285},
      .caption = "Далее", .visible = false, .tabIndex = 65},
@@ -117,7 +120,7 @@ inline constexpr std::array kElements = std::to_array<ElementDef>({
     {.name = "aa", .index = 0, .kind = Kind::PushButton, .rect = {315, 1620, 495, 495}, .caption = "1",
      .font = fonts::kKey, .tabIndex = 32},
     {.name = "Picture1", .kind = Kind::PictureBox, .rect = {338, 338, 1500, 510}, .tabIndex = 26,
-     .accessibleName = "Анимированная подпись"},
+     .picture = Picture::Animation, .accessibleName = "Анимированная подпись", .role = Role::Graphic},
     {.name = "Timer1", .kind = Kind::Timer, .intervalMs = 80},
     {.name = "aa", .index = 9, .kind = Kind::PushButton, .rect = {315, 3240, 495, 495}, .caption = ",",
      .font = fonts::kCommaKey, .tabIndex = 9},
@@ -244,7 +247,7 @@ inline constexpr std::array kElements = std::to_array<ElementDef>({
      .press = Press::OpenHelp},
     {.name = "Справка", .rect = {2100, 3960, 4965, 600}, .caption = "???", .font = fonts::kHint,
      .foreColor = Rgb{255, 255, 128}, .backColor = Rgb{0, 0, 128}, .opaque = true,
-     .border = Border::Single, .align = Align::Center},
+     .border = Border::Single, .align = Align::Center, .description = "Подсказка"},
 
     // Unit column.
     {.name = "Label6", .rect = {6480, 3465, 555, 360}, .caption = "мкГ", .font = fonts::kName,

@@ -15,37 +15,42 @@ inline constexpr std::size_t kTurnsRow = 4;
 inline constexpr std::size_t kInductanceRow = 5;
 
 struct EnterStage {
-  Id button;                            // its «Ввод»
-  std::size_t stored;                   // the table row the display is stored into
-  std::optional<std::size_t> computed;  // the row its calculation writes
-  std::optional<Id> next;               // the button that takes over from it
-  std::string_view prompt;              // the hint it leaves
-  std::size_t opened;                   // the row whose value it shows next
-  bool clearsOpened;                    // and empties
+  Id button;                                           // its «Ввод»
+  std::size_t stored = 0;                              // the table row the display is stored into
+  std::optional<std::size_t> computed = std::nullopt;  // the row its calculation writes
+  std::optional<Id> next = std::nullopt;               // the button that takes over from it
+  std::string_view prompt = {};                        // the hint it leaves
+  std::size_t opened = 0;                              // the row whose value it shows next
+  bool clearsOpened = false;                           // and empties
 };
 
 inline constexpr std::array kEnterStages = std::to_array<EnterStage>({
-    {el::Ввод, 0, std::nullopt, el::Command2,
-     "Набери на калькуляторе величину наружнего диаметра кольца и нажми кнопку 'Ввод'", 1, true},
-    {el::Command2, 1, std::nullopt, el::Command3,
-     "Набери на калькуляторе величину внутреннего диаметра кольца и нажми кнопку 'Ввод'", 2, true},
-    {el::Command3, 2, std::nullopt, el::Command4,
-     "Набери на калькуляторе величину высоты кольца и нажми кнопку 'Ввод'", 3, true},
+    {.button = el::Ввод, .stored = 0, .next = el::Command2,
+     .prompt = "Набери на калькуляторе величину наружнего диаметра кольца и нажми кнопку 'Ввод'",
+     .opened = 1, .clearsOpened = true},
+    {.button = el::Command2, .stored = 1, .next = el::Command3,
+     .prompt = "Набери на калькуляторе величину внутреннего диаметра кольца и нажми кнопку 'Ввод'",
+     .opened = 2, .clearsOpened = true},
+    {.button = el::Command3, .stored = 2, .next = el::Command4,
+     .prompt = "Набери на калькуляторе величину высоты кольца и нажми кнопку 'Ввод'",
+     .opened = 3, .clearsOpened = true},
     // Окно5 keeps its text: empty in inductance mode, "Ответ" in turns mode.
-    {el::Command4, 3, std::nullopt, el::Command5,
-     "Набери на калькуляторе количество витков и нажми кнопку 'Ввод'", kTurnsRow, false},
-    {el::Command5, kTurnsRow, kInductanceRow, el::Command6, "Получи ответ'", kInductanceRow, false},
+    {.button = el::Command4, .stored = 3, .next = el::Command5,
+     .prompt = "Набери на калькуляторе количество витков и нажми кнопку 'Ввод'", .opened = kTurnsRow},
+    {.button = el::Command5, .stored = kTurnsRow, .computed = kInductanceRow, .next = el::Command6,
+     .prompt = "Получи ответ'", .opened = kInductanceRow},
     // The last button stays: pressed again it computes N from whatever Окно6
     // holds, in either mode.
-    {el::Command6, kInductanceRow, kTurnsRow, std::nullopt, "Получи ответ", kTurnsRow, false},
+    {.button = el::Command6, .stored = kInductanceRow, .computed = kTurnsRow, .prompt = "Получи ответ",
+     .opened = kTurnsRow},
 });
 
 // In turns mode the stage of N is passed over: Command4 hands on at once to
 // the button that takes L.
 inline constexpr EnterStage kTurnsModeHandOver{
-    el::Command5, kTurnsRow, std::nullopt, el::Command6,
-    "Набери на калькуляторе величину индуктивности катушки и нажми кнопку 'Ввод'",
-    kInductanceRow, true};
+    .button = el::Command5, .stored = kTurnsRow, .next = el::Command6,
+    .prompt = "Набери на калькуляторе величину индуктивности катушки и нажми кнопку 'Ввод'",
+    .opened = kInductanceRow, .clearsOpened = true};
 
 // The Enter buttons, front-most first: each stage's button lies over the
 // earlier stages' ones.

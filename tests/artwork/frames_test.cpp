@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "artwork/frame_table.hpp"
-#include "presentation/artwork.hpp"
+#include "presentation/widgets/artwork.hpp"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "presentation/artwork.hpp"
-#include "presentation/page_text.hpp"
+#include "artwork/page_text.hpp"
+#include "presentation/widgets/artwork.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil {

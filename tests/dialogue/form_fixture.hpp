@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogue/form1.hpp"
+#include "dialogue/keys.hpp"
 #include "window/focus.hpp"
 
 namespace ringcoil::testing {
@@ -32,13 +33,9 @@ class FormTest : public ::testing::Test {
   void move(Id id) { form.fire(id, Event::MouseMove); }
   void moveOverSurface() { form.mouseAt(Event::MouseMove, 10, 10); }
 
-  // Types on the window's keypad: digits and the comma.
+  // Types on the window's keypad, by the key table: digits and the comma.
   void keys(std::string_view text) {
-    for (const char c : text) {
-      const int index = c == ',' ? 9 : c == '0' ? 10 : c - '1';
-      ASSERT_TRUE(index >= 0 && index <= 10) << c;
-      click(aa(index));
-    }
+    for (const char c : text) click(*keyBinding(std::string_view(&c, 1))->element);
   }
 
   // Clicks the Enter place, as the mouse does: the front-most visible button.

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "calc/number_text.hpp"
@@ -77,10 +76,8 @@ replay::Command RandomUser::next(const WindowState& w) {
     return command;
   }
   const int kind = below(100);
-  if (kind < 16) return elementEvent(Event::Click);
-  if (kind < 28) return elementEvent(Event::MouseMove);
-  if (kind < 40) return pixelEvent(w, Event::Click);
-  if (kind < 54) return pixelEvent(w, Event::MouseMove);
+  if (kind < 28) return elementEvent(userEvent());
+  if (kind < 54) return pixelEvent(w, userEvent());
   if (kind < 76) return replay::ElementEvent{Event::Click, aa(below(kKeyCount))};
   if (kind < 86) return replay::TypeText{text()};
   if (kind < 89) {
@@ -106,6 +103,18 @@ replay::Command RandomUser::next(const WindowState& w) {
   return replay::Ticks{count};
 }
 
+// Any event a user raises: those with a replay verb.
+Event RandomUser::userEvent() {
+  static const std::vector<Event> events = [] {
+    std::vector<Event> user;
+    for (const Event event : kEvents) {
+      if (!namesOf(event).verb.empty()) user.push_back(event);
+    }
+    return user;
+  }();
+  return events[static_cast<std::size_t>(below(events.size()))];
+}
+
 replay::Command RandomUser::elementEvent(Event event) {
   if (below(2) == 0)
     return replay::ElementEvent{event, kDialogueElements[below(kDialogueElements.size())]};
@@ -124,8 +133,9 @@ replay::Command RandomUser::pixelEvent(const WindowState& w, Event event) {
     x = r.x + below(r.width);
     y = r.y + below(r.height);
   }
-  // A click that would reach "Выход" becomes a movement there.
-  if (event == Event::Click && insideClient(x, y) && elementAt(w, x, y) == Command1)
+  // A click (or any event but a movement) that would reach "Выход" becomes
+  // a movement there.
+  if (event != Event::MouseMove && insideClient(x, y) && elementAt(w, x, y) == Command1)
     event = Event::MouseMove;
   return replay::PixelEvent{event, x, y};
 }
@@ -168,35 +178,6 @@ std::string RandomUser::longDigits() {
   if (below(2) == 0) text[static_cast<std::size_t>(below(text.size()))] = ',';
   if (below(3) == 0) text += below(2) ? "E-99999" : "E+5";
   return text;
-}
-
-std::string scriptLine(const replay::Command& command) {
-  return std::visit(
-      [](const auto& c) -> std::string {
-        using T = std::decay_t<decltype(c)>;
-        if constexpr (std::is_same_v<T, replay::ElementEvent>) {
-          const char* verb = c.event == Event::Click ? "click " : "move ";
-          return verb + (c.target ? displayName(*c.target) : "Form1");
-        } else if constexpr (std::is_same_v<T, replay::PixelEvent>) {
-          const char* verb = c.event == Event::Click ? "click-at " : "move-at ";
-          return verb + std::to_string(c.x) + " " + std::to_string(c.y);
-        } else if constexpr (std::is_same_v<T, replay::TypeText>) {
-          // The script takes everything after "type " up to the end of the
-          // line; the texts above hold no line break.
-          return c.text.empty() ? "type" : "type " + c.text;
-        } else if constexpr (std::is_same_v<T, replay::Ticks>) {
-          return "tick " + std::to_string(c.count);
-        } else if constexpr (std::is_same_v<T, replay::PressKey>) {
-          return "key " + c.keys;
-        } else if constexpr (std::is_same_v<T, replay::PrintFocus>) {
-          return "focus";
-        } else if constexpr (std::is_same_v<T, replay::PrintSpeech>) {
-          return "say";
-        } else {
-          return "state";
-        }
-      },
-      command);
 }
 
 }  // namespace ringcoil::testing

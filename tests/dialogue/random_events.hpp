@@ -25,6 +25,7 @@ class RandomUser {
 
  private:
   int below(std::size_t n) { return static_cast<int>(random_() % n); }
+  Event userEvent();
   replay::Command elementEvent(Event event);
   replay::Command pixelEvent(const WindowState& w, Event event);
   std::string text();
@@ -35,8 +36,5 @@ class RandomUser {
   std::mt19937_64 random_;
   std::deque<replay::Command> pending_;  // the rest of a gesture of several events
 };
-
-// The command as a line of a replay script.
-std::string scriptLine(const replay::Command& command);
 
 }  // namespace ringcoil::testing

@@ -157,7 +157,7 @@ std::string writeScript(std::uint64_t start, std::size_t index, const std::strin
   std::ofstream out(path, std::ios::binary);
   out << "# Random use from start value " << start << ": event " << index << " broke a rule:\n# "
       << rule << '\n';
-  for (const auto& event : again.events()) out << scriptLine(event) << '\n';
+  for (const auto& event : again.events()) out << replay::scriptLine(event) << '\n';
   out << "state\n";
   return path.string();
 }
@@ -171,7 +171,7 @@ TEST(RandomUse, EveryEventKeepsTheWindowConsistent) {
     if (const std::string rule = session.step(); !rule.empty()) {
       const std::string path = writeScript(start, i, rule);
       FAIL() << "start value " << start << ", event " << i << " ("
-             << scriptLine(session.last()).substr(0, 80) << "): " << rule
+             << replay::scriptLine(session.last()).substr(0, 80) << "): " << rule
              << "\nreplay it with: ringcoil-replay " << path;
     }
   }
@@ -216,7 +216,7 @@ TEST(RandomUse, WrittenRunReplaysToTheSameState) {
   for (int i = 0; i < 30'000; ++i) ASSERT_EQ(session.step(), "") << "event " << i;
 
   std::string script;
-  for (const auto& event : session.events()) script += scriptLine(event) + '\n';
+  for (const auto& event : session.events()) script += replay::scriptLine(event) + '\n';
   std::istringstream in(script);
   auto parsed = replay::parseScript(in);
   ASSERT_TRUE(std::holds_alternative<std::vector<replay::ScriptLine>>(parsed))

@@ -4,6 +4,7 @@
 // checked by the scenario spoken_steps.replay.
 #include <gtest/gtest.h>
 
+#include "dialogue/element_words.hpp"
 #include "dialogue/step_words.hpp"
 #include "form_fixture.hpp"
 
@@ -55,6 +56,12 @@ TEST_F(FormTest, TheAnswerIsCopiedInFullAndToldRoundedWhereTheUserStands) {
   EXPECT_EQ(answerText(w()), std::nullopt) << "«Ответ» marks the place, it is no answer";
   EXPECT_EQ(standing(w()),
             "Набери на калькуляторе величину магнитной проницаемости кольца и нажми Ввод.");
+  // The buttons that move the dialogue on say so to a screen reader that
+  // asks where it is; «Выход» does not.
+  for (const Id button : {Ввод, Command2, Command3, Command4, Command5, Command6, Q5, Q6, aaa, aaaa}) {
+    EXPECT_EQ(descriptionOf(w(), button), standing(w())) << displayName(button);
+  }
+  EXPECT_EQ(descriptionOf(w(), Command1), "");
   for (const char* value : {"2000", "20", "10", "5", "10"}) {
     keys(value);
     enter();
@@ -64,6 +71,21 @@ TEST_F(FormTest, TheAnswerIsCopiedInFullAndToldRoundedWhereTheUserStands) {
   click(aaa);
   click(aaaa);
   EXPECT_EQ(answerText(w()), std::nullopt) << "after the full reset";
+}
+
+// What a screen reader is told of the painted labels: a value with its row
+// and whether it is entered or the answer, μ for the symbol face's "m", what
+// a name or the hint means.
+TEST_F(FormTest, LabelsAreNamedAndDescribedInWords) {
+  EXPECT_EQ(paintedLabelName(w(), findElement("Label1")), "μ");
+  EXPECT_EQ(descriptionOf(w(), Индукт), "Клавиши Альт+L: рассчитать индуктивность");
+  move(Индукт);
+  click(Q6);
+  EXPECT_EQ(paintedLabelName(w(), Окно1), "Проницаемость: пусто (введено)");
+  EXPECT_EQ(paintedLabelName(w(), Окно6), "Индуктивность: Ответ (ответ)");
+  EXPECT_EQ(descriptionOf(w(), Индукт2), "Искомая величина");
+  EXPECT_EQ(descriptionOf(w(), Магнит3), "Вводимая величина");
+  EXPECT_EQ(descriptionOf(w(), Справка), "Подсказка");
 }
 
 }  // namespace

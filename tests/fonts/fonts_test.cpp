@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "calc/runtime_error.hpp"
-#include "presentation/fonts.hpp"
+#include "presentation/widgets/fonts.hpp"
 #include "window/elements.hpp"
 
 namespace ringcoil {

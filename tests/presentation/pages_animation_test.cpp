@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "presentation/picture_box.hpp"
+#include "presentation/widgets/artwork.hpp"
+#include "presentation/widgets/picture_box.hpp"
 #include "window_fixture.hpp"
-#include "presentation/artwork.hpp"
 
 namespace ringcoil::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "presentation/application.hpp"
-#include "presentation/form_window.hpp"
+#include "presentation/widgets/form_window.hpp"
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "presentation/artwork.hpp"
-#include "presentation/fonts.hpp"
+#include "presentation/widgets/artwork.hpp"
+#include "presentation/widgets/fonts.hpp"
 #include "window_fixture.hpp"
 
 namespace ringcoil::testing {

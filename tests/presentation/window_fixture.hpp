@@ -8,14 +8,19 @@
 #include <memory>
 #include <vector>
 
-#include "presentation/form_window.hpp"
+#include "dialogue/keys.hpp"
+#include "presentation/widgets/form_window.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil::testing {
 
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest() : window(std::make_unique<FormWindow>()) {
+  WindowTest() { open(); }
+
+  // A new window in place of the last, as the program starts.
+  void open() {
+    window = std::make_unique<FormWindow>();
     window->stopClock();
     window->presentError = [this](ErrorCode code) { errors.push_back(code); };
     window->endApplication = [this] { ++applicationEnds; };
@@ -39,10 +44,7 @@ class WindowTest : public ::testing::Test {
   // A click on a windowed element's own widget.
   void click(Id id) { QTest::mouseClick(widget(id), Qt::LeftButton); }
   void keys(const char* text) {
-    for (const char* c = text; *c; ++c) {
-      const int index = *c == ',' ? 9 : *c == '0' ? 10 : *c - '1';
-      click(aa(index));
-    }
+    for (const char* c = text; *c; ++c) click(*keyBinding(std::string_view(c, 1))->element);
   }
   QLineEdit* display() const { return static_cast<QLineEdit*>(widget(el::Text1)); }
 

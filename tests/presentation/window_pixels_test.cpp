@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "presentation/artwork.hpp"
+#include "presentation/widgets/artwork.hpp"
 #include "window/geometry.hpp"
 #include "window_fixture.hpp"
 

@@ -7,7 +7,8 @@
 # steps; a maximise and a full-screen request from the compositor's own
 # bindings leave it running, showing the same picture in the middle of the
 # larger window, and it comes back to its size; a failed calculation's
-# message box wears the same frame, with its whole title and no maximise;
+# message box wears the same frame, with its whole title and no maximise,
+# and is modal;
 # the frame's minimise button minimises the window and its close button ends
 # the program with status 0. The compositor knows the window by the name of
 # the menu entry the build installs (a dock finds its icon that way).
@@ -200,7 +201,12 @@ done
 [ -n "$whole" ] ||
   { echo "the box's title bar is not the frame's, or its title is cut: see $work/message-box.png"; exit 1; }
 echo "message box: the frame's title bar, minimise and close, the whole title"
+# The box's frame is modal: «Выход» (73, 296 in the client area) of the
+# calculator behind it, clicked, ends nothing and leaves Return to the box.
+enterAt $((wx + 3 + 73)) $((wy + 22 + 296)) && xdotool click 1 && sleep 1 && stillRunning
 xdotool key Return
+for _ in $(seq 50); do [ "$(toplevels "$ringcoil_title" | wc -l)" = 1 ] && break; sleep 0.1; done
+[ "$(toplevels "$ringcoil_title" | wc -l)" = 1 ] || { echo "the box is not modal"; exit 1; }
 stillRunning
 
 # The frame's buttons, clicked where the pointer enters weston's window: the

@@ -168,6 +168,8 @@ for c in "1,5":
     keys("comma" if c == "," else c)
 tab_to("Дисплей калькулятора")
 expect("Дисплей калькулятора текст. 1,5 выделен.")
+keys("End", "shift+Left")  # a selection the user makes is read as any line edit's
+expect("5 выделен")
 
 # Over the whole run: the list of keys once; no English from the program
 # (the actions' key bindings were read as «return», «Space»).

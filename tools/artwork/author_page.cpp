@@ -4,7 +4,7 @@
 
 #include "artwork.hpp"
 #include "page_layout.hpp"
-#include "presentation/page_text.hpp"
+#include "page_text.hpp"
 
 namespace artwork {
 namespace {

@@ -1,7 +1,6 @@
 #include "script.hpp"
 
 #include <charconv>
-#include <limits>
 #include <optional>
 #include <string_view>
 #include <type_traits>
@@ -57,27 +56,11 @@ std::variant<std::optional<Id>, std::string> parseElement(std::string_view word)
   return "unknown element '" + std::string(word) + "'";
 }
 
-// The verb of a user's event on an element ("click Ввод") or at a pixel
+// The event of a user's verb on an element ("click Ввод") or at a pixel
 // ("click-at 60 262"); none for the events the window raises itself.
-std::optional<std::string_view> verbOf(Event event) {
-  switch (event) {
-    case Event::Click:
-      return "click";
-    case Event::MouseMove:
-      return "move";
-    case Event::Load:
-    case Event::Timer:
-      return std::nullopt;
-  }
-  return std::nullopt;
-}
-
 std::optional<Event> eventOfVerb(std::string_view verb) {
-  // Every value an Event can hold: verbOf names the user's.
-  using Value = std::underlying_type_t<Event>;
-  for (unsigned v = 0; v <= std::numeric_limits<Value>::max(); ++v) {
-    const auto event = static_cast<Event>(v);
-    if (verbOf(event) == verb) return event;
+  for (const Event event : kEvents) {
+    if (!verb.empty() && namesOf(event).verb == verb) return event;
   }
   return std::nullopt;
 }
@@ -134,6 +117,31 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
 }
 
 }  // namespace
+
+std::string scriptLine(const Command& command) {
+  return std::visit(
+      [](const auto& c) -> std::string {
+        using T = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<T, ElementEvent>) {
+          return std::string(namesOf(c.event).verb) + " " + (c.target ? displayName(*c.target) : "Form1");
+        } else if constexpr (std::is_same_v<T, PixelEvent>) {
+          return std::string(namesOf(c.event).verb) + "-at " + std::to_string(c.x) + " " + std::to_string(c.y);
+        } else if constexpr (std::is_same_v<T, TypeText>) {
+          return c.text.empty() ? "type" : "type " + c.text;
+        } else if constexpr (std::is_same_v<T, Ticks>) {
+          return "tick " + std::to_string(c.count);
+        } else if constexpr (std::is_same_v<T, PressKey>) {
+          return "key " + c.keys;
+        } else if constexpr (std::is_same_v<T, PrintFocus>) {
+          return "focus";
+        } else if constexpr (std::is_same_v<T, PrintSpeech>) {
+          return "say";
+        } else {
+          return "state";
+        }
+      },
+      command);
+}
 
 std::variant<std::vector<ScriptLine>, ParseError> parseScript(std::istream& in) {
   std::vector<ScriptLine> script;

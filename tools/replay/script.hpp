@@ -49,4 +49,9 @@ struct ParseError {
 // Reads the whole script; the first bad line stops it.
 std::variant<std::vector<ScriptLine>, ParseError> parseScript(std::istream& in);
 
+// The command as a line of a script, which parseScript reads back as the
+// same command. A text is written up to the end of the line: it must hold
+// no line break.
+std::string scriptLine(const Command& command);
+
 }  // namespace ringcoil::replay

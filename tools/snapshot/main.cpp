@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "presentation/application.hpp"
-#include "presentation/form_window.hpp"
+#include "presentation/widgets/form_window.hpp"
 #include "replay.hpp"
 
 int main(int argc, char** argv) {

@@ -1,5 +1,7 @@
-// What the program asks of the desktop session before Qt starts: a display it
-// can open (the session bus is platform_linux.cpp's business).
+// What the program asks of the desktop session before Qt starts: on Linux a
+// display it can open (session.cpp; the session bus is platform_linux.cpp's
+// business). On Windows Qt's platform is built into the program and there
+// is nothing to guard: platform_windows.cpp's guard does nothing.
 #pragma once
 
 namespace ringcoil {

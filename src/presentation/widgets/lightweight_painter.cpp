@@ -1,12 +1,12 @@
-#include "presentation/lightweight_painter.hpp"
+#include "presentation/widgets/lightweight_painter.hpp"
 
 #include <QFontMetrics>
 #include <QPen>
 
-#include "presentation/fonts.hpp"
-#include "presentation/label_text.hpp"
-#include "window/parameter_table.hpp"
+#include "presentation/widgets/fonts.hpp"
+#include "presentation/widgets/label_text.hpp"
 #include "window/geometry.hpp"
+#include "window/parameter_table.hpp"
 
 namespace ringcoil {
 

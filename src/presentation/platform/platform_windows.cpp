@@ -5,19 +5,20 @@
 #include <uiautomationcore.h>
 
 #include <QFont>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
-#include <QSpacerItem>
 #include <QtGlobal>
-#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "presentation/platform.hpp"
+#include "presentation/platform/session.hpp"
 
 namespace ringcoil {
+
+// Qt's platform is linked in: its start cannot fail for want of a display.
+StartGuard::StartGuard() = default;
+void StartGuard::release() { active_ = false; }
 
 void preparePlatform() {
   // Qt's own FreeType engine instead of DirectWrite or GDI, which hint and
@@ -44,14 +45,12 @@ void adjustFontForPlatform(QFont& font) {
 // flags ask; the fixed size keeps maximise off.
 std::unique_ptr<QWidget> frameForPlatform(QWidget&) { return nullptr; }
 
-void fitTitleBar(QMessageBox& box) {
-  auto* grid = qobject_cast<QGridLayout*>(box.layout());
-  if (!grid) return;
+std::optional<int> widthForTitle(const QString& shown) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return std::nullopt;
   // The title as the system draws it: in the caption font.
-  const std::wstring title = box.windowTitle().toStdWString();
+  const std::wstring title = shown.toStdWString();
   SIZE extent{};
   HDC dc = GetDC(nullptr);
   HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
@@ -68,14 +67,8 @@ void fitTitleBar(QMessageBox& box) {
   const int titleBar = icon + extent.cx + 2 * button;
   // The metrics are device pixels, the layout's are Qt's.
   const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-  const QMargins margins = grid->contentsMargins();
-  const int inner = static_cast<int>(std::ceil(titleBar / ratio)) - margins.left() -
-                    margins.right();
-  grid->addItem(new QSpacerItem(std::max(0, inner), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                grid->rowCount(), 0, 1, grid->columnCount());
+  return static_cast<int>(std::ceil(titleBar / ratio));
 }
-
-void execMessageBox(QMessageBox& box, QWidget&) { box.exec(); }
 
 namespace {
 

@@ -7,11 +7,7 @@
 
 #include <QByteArray>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QMessageBox>
-#include <QSpacerItem>
-#include <QWindow>
 #include <QDir>
 #include <QFont>
 #include <algorithm>
@@ -19,7 +15,6 @@
 #include <string>
 
 #include "presentation/platform.hpp"
-#include "presentation/window_frame.hpp"
 
 namespace ringcoil {
 
@@ -106,9 +101,7 @@ void prepareFontRendering() { useOwnFontConfiguration(); }
 // Antialiasing and hinting are fontconfig's, as the desktop sets them.
 void adjustFontForPlatform(QFont&) {}
 
-void fitTitleBar(QMessageBox& box) {
-  auto* grid = qobject_cast<QGridLayout*>(box.layout());
-  if (!grid) return;
+std::optional<int> widthForTitle(const QString& title) {
   // Measured against Qt's own Wayland title bar, the widest of them: it lays
   // the title out in the application's font and centres it across the whole
   // width, then draws it 14 pixels high; it cuts the title off 35 pixels
@@ -117,30 +110,13 @@ void fitTitleBar(QMessageBox& box) {
   // managers (openbox, KWin, Mutter, Xfwm) and the frame's classic one take
   // no more room for their buttons and draw their titles no larger.
   constexpr int kLeftCut = 35, kRightCut = 77, kBorderWidth = 3, kSpare = 8;
-  const QString title = box.windowTitle();
   QFont drawn = QGuiApplication::font();
   drawn.setPixelSize(14);
   const int drawnWidth = QFontMetrics(drawn).horizontalAdvance(title);
   const int laidOut = QFontMetrics(QGuiApplication::font()).horizontalAdvance(title);
   // The title starts at (outer − laidOut) / 2 and ends drawnWidth later.
   const int outer = std::max(2 * drawnWidth - laidOut + 2 * kRightCut, laidOut + 2 * kLeftCut);
-  const QMargins margins = grid->contentsMargins();
-  const int inner = outer + kSpare - 2 * kBorderWidth - margins.left() - margins.right();
-  grid->addItem(new QSpacerItem(inner, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                grid->rowCount(), 0, 1, grid->columnCount());
-}
-
-void execMessageBox(QMessageBox& box, QWidget& owner) {
-  if (!onWayland()) {
-    box.exec();
-    return;
-  }
-  WindowFrame frame(box);
-  frame.setWindowModality(Qt::ApplicationModal);
-  frame.winId();
-  if (QWindow* parent = owner.window()->windowHandle()) frame.windowHandle()->setTransientParent(parent);
-  frame.show();
-  box.exec();
+  return outer + kSpare - 2 * kBorderWidth;
 }
 
 // Orca speaks the notification object as it is shown.

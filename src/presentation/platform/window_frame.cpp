@@ -1,4 +1,4 @@
-#include "presentation/window_frame.hpp"
+#include "presentation/platform/window_frame.hpp"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -14,14 +14,6 @@
 #include "presentation/platform.hpp"
 
 namespace ringcoil {
-
-namespace {
-
-constexpr Qt::WindowFlags kTitleBarButtons = Qt::Window | Qt::WindowTitleHint |
-                                             Qt::WindowSystemMenuHint |
-                                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-
-}  // namespace
 
 bool onWayland() {
   return QGuiApplication::platformName() == QLatin1String("wayland");
@@ -86,7 +78,7 @@ QStyleOptionTitleBar WindowFrame::titleOption() const {
   title.rect = titleRect();
   title.text = windowTitle();
   title.icon = windowIcon();
-  title.titleBarFlags = kTitleBarButtons;
+  title.titleBarFlags = kTitleBarFlags;
   title.subControls = QStyle::SC_TitleBarLabel | QStyle::SC_TitleBarSysMenu |
                       QStyle::SC_TitleBarMinButton | QStyle::SC_TitleBarCloseButton;
   return title;

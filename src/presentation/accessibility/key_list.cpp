@@ -1,9 +1,9 @@
-#include "presentation/key_list.hpp"
+#include "presentation/accessibility/key_list.hpp"
 
 #include <QEvent>
 #include <QObject>
 
-#include "presentation/form_window.hpp"
+#include "presentation/widgets/form_window.hpp"
 
 namespace ringcoil {
 

@@ -1,4 +1,4 @@
-#include "presentation/accessible_display.hpp"
+#include "presentation/accessibility/accessible_display.hpp"
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>

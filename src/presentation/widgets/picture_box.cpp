@@ -1,4 +1,4 @@
-#include "presentation/picture_box.hpp"
+#include "presentation/widgets/picture_box.hpp"
 
 #include <QMouseEvent>
 #include <QPainter>

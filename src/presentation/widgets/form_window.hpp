@@ -8,9 +8,11 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "dialogue/form1.hpp"
-#include "presentation/artwork.hpp"
+#include "presentation/widgets/artwork.hpp"
+#include "presentation/widgets/event_routes.hpp"
 
 namespace ringcoil {
 
@@ -81,12 +83,17 @@ class FormWindow final : public QWidget, private Host {
   void followFocus();
   // Routes an event on the window's own surface at a client pixel.
   void surfaceEvent(Event event, QPoint pos);
+  // The surface's routes of a mouse event that is not a child's.
+  void routeOnSurface(const QMouseEvent& event);
   void elementEvent(Id id, Event event);
   void updatePointer(QPoint pos);
 
   Artwork art_;
   Form1 form_;
   std::array<QWidget*, kElementCount> widgets_{};
+  // Which Qt events each widget passes on to the dialogue, and the surface.
+  std::array<std::vector<Route>, kElementCount> routes_{};
+  std::vector<Route> surfaceRoutes_;
   QTimer timer_;
   // A left press on the surface waits for its release over the same target.
   bool clickPending_ = false;

@@ -1,4 +1,4 @@
-#include "presentation/shortcuts.hpp"
+#include "presentation/widgets/shortcuts.hpp"
 
 #include <QShortcut>
 
@@ -21,7 +21,7 @@ std::string keysOf(const QKeyEvent& event) {
   if (text.size() == 1) {
     const std::string typed = text.toStdString();
     const KeyBinding* binding = keyBinding(typed);
-    if (binding && binding->action == KeyAction::PressKeypadKey) {
+    if (binding && isKeypadKey(*binding)) {
       const bool modified =
           event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
       return modified ? std::string() : typed;

@@ -1,4 +1,4 @@
-#include "presentation/session.hpp"
+#include "presentation/platform/session.hpp"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "presentation/artwork.hpp"
+#include "presentation/widgets/artwork.hpp"
 
 #include <QResource>
 #include <QSysInfo>

@@ -7,7 +7,7 @@
 #include <QFrame>
 #include <QPixmap>
 
-#include "presentation/artwork.hpp"
+#include "presentation/widgets/artwork.hpp"
 
 namespace ringcoil {
 

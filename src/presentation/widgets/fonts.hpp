@@ -17,16 +17,11 @@ void registerBundledFonts();
 // with the screen's resolution.
 QFont fontFor(const FontDef& def);
 
-// The font an element is drawn in: its own, or the window's.
-inline const FontDef& fontOf(const ElementDef& d) {
-  return d.font ? *d.font : kForm.font;
-}
-
 // A caption of the core (UTF-8) as Qt text.
 QString qText(std::string_view text);
 
-// The text as a face with the given character set shows it: in the symbol
-// face "m" is mu and "w" is omega.
+// The text as a face with the given character set shows it
+// (captionAsShown: in the symbol face "m" is mu and "w" is omega).
 QString displayText(std::string_view caption, Charset charset);
 
 }  // namespace ringcoil

@@ -1,4 +1,4 @@
-#include "presentation/accessibility.hpp"
+#include "presentation/accessibility/accessibility.hpp"
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
@@ -8,16 +8,18 @@
 #include <array>
 #include <map>
 
-#include "presentation/accessible_display.hpp"
-#include "presentation/accessible_texts.hpp"
-#include "presentation/accessible_widgets.hpp"
-#include "presentation/form_window.hpp"
-#include "presentation/lightweight_painter.hpp"
-#include "presentation/picture_box.hpp"
-#include "presentation/key_list.hpp"
-#include "presentation/selection_filter.hpp"
-#include "presentation/speech.hpp"
-#include "presentation/window_part.hpp"
+#include "dialogue/element_words.hpp"
+#include "dialogue/keys.hpp"
+#include "presentation/accessibility/accessible_display.hpp"
+#include "presentation/accessibility/accessible_widgets.hpp"
+#include "presentation/accessibility/key_list.hpp"
+#include "presentation/accessibility/selection_filter.hpp"
+#include "presentation/accessibility/speech.hpp"
+#include "presentation/accessibility/window_part.hpp"
+#include "presentation/widgets/fonts.hpp"
+#include "presentation/widgets/form_window.hpp"
+#include "presentation/widgets/lightweight_painter.hpp"
+#include "presentation/widgets/picture_box.hpp"
 #include "window/parameter_table.hpp"
 
 namespace ringcoil {
@@ -70,8 +72,8 @@ class PaintedLabel final : public WindowPart, public QAccessibleActionInterface 
 
   QString text(QAccessible::Text t) const override {
     if (!window_) return {};
-    if (t == QAccessible::Name) return paintedLabelName(window_->state(), id_);
-    if (t == QAccessible::Description) return paintedLabelDescription(id_);
+    if (t == QAccessible::Name) return qText(paintedLabelName(window_->state(), id_));
+    if (t == QAccessible::Description) return qText(descriptionOf(window_->state(), id_));
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -147,7 +149,7 @@ class WindowInterface final : public QAccessibleWidget {
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Description) {
-      return keysStillToTell(*window_) ? windowDescription() : QString();
+      return keysStillToTell(*window_) ? qText(spokenListOfKeys()) : QString();
     }
     return QAccessibleWidget::text(t);
   }

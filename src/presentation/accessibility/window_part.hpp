@@ -6,7 +6,7 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 
-#include "presentation/form_window.hpp"
+#include "presentation/widgets/form_window.hpp"
 
 namespace ringcoil {
 

@@ -10,8 +10,8 @@
 // sits in a frame of its own: a classic title bar with the icon, the title,
 // minimise and close, and a border. The frame takes whatever size the
 // compositor gives and shows the calculator unchanged in the middle of it.
-// The error boxes wear the same frame, with no maximise either. The frame,
-// fitTitleBar() and execMessageBox() are the Linux side of platform.hpp.
+// The error boxes wear the same frame, with no maximise either. The frame
+// (frameForPlatform) is the Linux side of platform.hpp with platform_linux.cpp.
 #pragma once
 
 #include <QStyleOptionTitleBar>

@@ -1,4 +1,4 @@
-#include "presentation/form_window.hpp"
+#include "presentation/widgets/form_window.hpp"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,50 +16,49 @@
 #include <utility>
 #include <vector>
 
-#include "presentation/accessibility.hpp"
-#include "presentation/accessible_texts.hpp"
-#include "presentation/classic_style.hpp"
-#include "presentation/error_box.hpp"
-#include "presentation/fonts.hpp"
-#include "presentation/lightweight_painter.hpp"
-#include "presentation/picture_box.hpp"
+#include "presentation/accessibility/accessibility.hpp"
+#include "presentation/accessibility/speech.hpp"
 #include "presentation/platform.hpp"
-#include "presentation/shortcuts.hpp"
-#include "presentation/speech.hpp"
+#include "presentation/widgets/classic_style.hpp"
+#include "presentation/widgets/error_box.hpp"
+#include "presentation/widgets/event_routes.hpp"
+#include "presentation/widgets/fonts.hpp"
+#include "presentation/widgets/lightweight_painter.hpp"
+#include "presentation/widgets/picture_box.hpp"
+#include "presentation/widgets/shortcuts.hpp"
 #include "window/geometry.hpp"
 
 namespace ringcoil {
 
 namespace {
 
-constexpr int kTimerIntervalMs = 80;
-
 constexpr const char* kElementProperty = "ringcoil.element";
 
-// The Qt event on an element's widget that raises `event` on the element;
-// QEvent::None for the events the window raises itself: the load, the
-// clock's ticks and a button's click, which comes as its clicked signal.
-QEvent::Type widgetEventFor(Event event, Kind kind) {
-  switch (event) {
-    case Event::Click:
-      return kind == Kind::PictureBox ? QEvent::MouseButtonRelease : QEvent::None;
-    case Event::MouseMove:
-      return QEvent::MouseMove;
-    case Event::Load:
-    case Event::Timer:
-      return QEvent::None;
+// The routes of the element's widget, or of the window's surface (nullopt):
+// the Qt events of the events that have a handler there. Any element may
+// lie under the pointer on the surface, so it takes every event a user
+// raises. A push button's click comes as its clicked signal.
+std::vector<Route> routesOf(std::optional<Id> id) {
+  std::vector<Route> routes;
+  for (const Event event : kEvents) {
+    const QEvent::Type qt = qtEventOf(event);
+    if (qt == QEvent::None) continue;
+    if (id && (!Form1::handlerFor(*id, event) ||
+               (def(*id).kind == Kind::PushButton && event == Event::Click))) {
+      continue;
+    }
+    routes.push_back({qt, event});
   }
-  return QEvent::None;
+  return routes;
 }
 
 }  // namespace
 
 FormWindow::FormWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kTitleBarFlags | Qt::MSWindowsFixedSizeDialogHint),
       art_(Artwork::load()),
-      form_(*this) {
+      form_(*this),
+      surfaceRoutes_(routesOf(std::nullopt)) {
   setWindowTitle(qText(kForm.caption));
   setWindowIcon(art_.icon);
   setFixedSize(kClientWidthPx, kClientHeightPx);
@@ -76,7 +75,7 @@ FormWindow::FormWindow(QWidget* parent)
   installShortcuts(*this, [this](std::string_view keys) { pressKey(keys); });
 
   timer_.setTimerType(Qt::PreciseTimer);
-  timer_.setInterval(kTimerIntervalMs);
+  timer_.setInterval(def(el::Timer1).intervalMs);
   connect(&timer_, &QTimer::timeout, this, [this] {
     form_.tick();
     sync();
@@ -149,8 +148,9 @@ QWidget* FormWindow::createWidget(Id id, QWidget* parent) {
   widget->setMouseTracking(true);
   widget->installEventFilter(this);
   widget->setProperty(kElementProperty, static_cast<int>(indexOf(id)));
+  routes_[indexOf(id)] = routesOf(id);
   if (!d.tooltip.empty()) widget->setToolTip(qText(d.tooltip));
-  if (const QString name = accessibleNameOf(id); !name.isEmpty()) widget->setAccessibleName(name);
+  if (!d.accessibleName.empty()) widget->setAccessibleName(qText(d.accessibleName));
   widget->setCursor(art_.cursorFor(d.pointer));
   return widget;
 }
@@ -223,18 +223,26 @@ void FormWindow::syncElement(Id id) {
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     const QString text = qText(s.caption(id));
     if (edit->text() != text) edit->setText(text);
-  } else if (id == el::Picture1) {
-    if (const auto frame = s.picture1Frame()) {
-      static_cast<PictureBox*>(widget)->setPicture(art_.frames[static_cast<std::size_t>(*frame)]);
+  } else if (auto* box = dynamic_cast<PictureBox*>(widget)) {
+    switch (d.picture) {
+      case Picture::Animation:
+        if (const auto frame = s.picture1Frame()) box->setPicture(art_.frames[static_cast<std::size_t>(*frame)]);
+        break;
+      case Picture::Page1:
+        box->setPicture(art_.page1);
+        break;
+      case Picture::Page2:
+        box->setPicture(art_.page2);
+        break;
+      case Picture::Page3:
+        box->setPicture(art_.page3);
+        break;
+      case Picture::Author:
+        box->setPicture(art_.author);
+        break;
+      case Picture::None:
+        break;
     }
-  } else if (id == el::Фон1) {
-    static_cast<PictureBox*>(widget)->setPicture(art_.page1);
-  } else if (id == el::Фоно) {
-    static_cast<PictureBox*>(widget)->setPicture(art_.page2);
-  } else if (id == el::Фон3) {
-    static_cast<PictureBox*>(widget)->setPicture(art_.page3);
-  } else if (id == el::Автор) {
-    static_cast<PictureBox*>(widget)->setPicture(art_.author);
   }
   widget->setVisible(s.visible(id));
 }
@@ -272,21 +280,30 @@ void FormWindow::updatePointer(QPoint pos) {
   setCursor(art_.cursorFor(wanted));
 }
 
+void FormWindow::routeOnSurface(const QMouseEvent& event) {
+  const QPoint pos = event.position().toPoint();
+  for (const Route& route : surfaceRoutes_) {
+    if (route.qt == event.type()) surfaceEvent(route.event, pos);
+  }
+}
+
 // Widgets on the surface take their own events; what reaches the window from
 // a child (a button ignores movement while it is not pressed) was handled there.
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (childAt(pos)) return;
   updatePointer(pos);
-  surfaceEvent(Event::MouseMove, pos);
+  routeOnSurface(*event);
 }
 
-// A click is a press and a release over the same element.
+// A release counts as a click over the element its press was on. The second
+// press of a double click comes here too (QWidget::mouseDoubleClickEvent).
 void FormWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (event->button() != Qt::LeftButton || childAt(pos)) return;
   clickPending_ = true;
   pressedTarget_ = elementAt(form_.state(), pos.x(), pos.y());
+  routeOnSurface(*event);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -294,7 +311,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   const bool sameTarget = pressedTarget_ == elementAt(form_.state(), pos.x(), pos.y());
   clickPending_ = false;
-  if (sameTarget && rect().contains(pos)) surfaceEvent(Event::Click, pos);
+  if (sameTarget && rect().contains(pos)) routeOnSurface(*event);
 }
 
 bool FormWindow::event(QEvent* event) {
@@ -325,21 +342,18 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (static_cast<QWidget*>(watched)->childAt(pos)) return QWidget::eventFilter(watched, event);
   }
   if (event->type() == QEvent::FocusIn) form_.focusMoved(id);
-  // Each handler of the element whose event this is: a new kind of event
-  // does not build until widgetEventFor names its Qt event.
-  for (const Form1::Handler& handler : Form1::handlers()) {
-    if (handler.element != def(id).name || widgetEventFor(handler.event, def(id).kind) != event->type()) {
-      continue;
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-      // A picture box is clicked by a left release inside it.
+  // The element's routes, set up as its widget was made. A button event
+  // counts for the left button, and a release inside the widget only.
+  for (const Route& route : routes_[indexOf(id)]) {
+    if (route.qt != event->type()) continue;
+    if (event->type() != QEvent::MouseMove) {
       auto* mouse = static_cast<QMouseEvent*>(event);
-      auto* widget = static_cast<QWidget*>(watched);
-      if (mouse->button() != Qt::LeftButton || !widget->rect().contains(mouse->position().toPoint())) {
+      if (mouse->button() != Qt::LeftButton ||
+          !static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
         continue;
       }
     }
-    elementEvent(id, handler.event);
+    elementEvent(id, route.event);
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -1,8 +1,8 @@
-#include "presentation/label_text.hpp"
+#include "presentation/widgets/label_text.hpp"
 
 #include "calc/number_text.hpp"
 #include "calc/runtime_error.hpp"
-#include "presentation/fonts.hpp"
+#include "presentation/widgets/fonts.hpp"
 
 namespace ringcoil {
 

@@ -1,15 +1,15 @@
-#include "presentation/speech.hpp"
+#include "presentation/accessibility/speech.hpp"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 
+#include "dialogue/element_words.hpp"
 #include "dialogue/step_words.hpp"
-#include "presentation/accessible_texts.hpp"
-#include "presentation/fonts.hpp"
-#include "presentation/form_window.hpp"
+#include "presentation/accessibility/window_part.hpp"
 #include "presentation/platform.hpp"
-#include "presentation/window_part.hpp"
+#include "presentation/widgets/fonts.hpp"
+#include "presentation/widgets/form_window.hpp"
 
 namespace ringcoil {
 
@@ -124,12 +124,7 @@ class Speaker final : public QObject {
 
 void tellStep(FormWindow& window, QWidget* focusedBefore, const StepWords& said) {
   if (said.empty()) return;
-  QString words = qText(said.text);
-  if (said.page) {
-    if (!words.isEmpty()) words += QLatin1Char(' ');
-    words += pageText(*said.page);
-  }
-  Speaker::of(window).tell(focusedBefore, words);
+  Speaker::of(window).tell(focusedBefore, qText(spokenText(said)));
 }
 
 QString spokenOnFocus(const QWidget* widget) {

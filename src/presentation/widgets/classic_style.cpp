@@ -1,4 +1,4 @@
-#include "presentation/classic_style.hpp"
+#include "presentation/widgets/classic_style.hpp"
 
 #include <QPainter>
 #include <QStyleFactory>

@@ -1,4 +1,4 @@
-#include "presentation/selection_filter.hpp"
+#include "presentation/accessibility/selection_filter.hpp"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,21 +1,21 @@
-#include "presentation/accessible_widgets.hpp"
+#include "presentation/accessibility/accessible_widgets.hpp"
 
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 
-#include "presentation/accessible_texts.hpp"
-#include "presentation/form_window.hpp"
-#include "presentation/picture_box.hpp"
-#include "presentation/speech.hpp"
+#include "dialogue/element_words.hpp"
+#include "presentation/accessibility/speech.hpp"
+#include "presentation/widgets/fonts.hpp"
+#include "presentation/widgets/form_window.hpp"
+#include "presentation/widgets/picture_box.hpp"
 #include "window/focus.hpp"
 
 namespace ringcoil {
 
 namespace {
 
-using namespace el;
 
 // An element inside a picture box belongs, for assistive tools, to the box
 // itself: the inner area that clips it is an implementation detail.
@@ -26,6 +26,11 @@ QAccessibleInterface* parentOf(QWidget* widget) {
     parent = parent->parentWidget();
   }
   return QAccessible::queryAccessibleInterface(parent);
+}
+
+// The core's description of the element, as the window's state has it.
+QString describe(const QPointer<FormWindow>& window, Id id) {
+  return window ? qText(descriptionOf(window->state(), id)) : QString();
 }
 
 // Shown, but out of sight under an open page: visible, not showing.
@@ -44,12 +49,12 @@ class ElementButton final : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     const auto* button = static_cast<QPushButton*>(widget());
     if (t == QAccessible::Name) {
-      const QString name = accessibleNameOf(id_);
-      return name.isEmpty() ? button->text() : name;
+      const std::string_view name = def(id_).accessibleName;
+      return name.empty() ? button->text() : qText(name);
     }
     if (t == QAccessible::Description) {
       if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
-      if (window_ && def(id_).movesDialogueOn) return dialogueStatus(window_->state());
+      if (QString words = describe(window_, id_); !words.isEmpty()) return words;
     }
     return QAccessibleWidget::text(t);
   }
@@ -90,15 +95,15 @@ class ElementButton final : public QAccessibleWidget {
 class ElementBox final : public QAccessibleWidget {
  public:
   ElementBox(FormWindow& window, PictureBox& box, Id id)
-      : QAccessibleWidget(&box, id == Picture1 ? QAccessible::Graphic : QAccessible::Pane),
+      : QAccessibleWidget(&box, def(id).role == Role::Graphic ? QAccessible::Graphic : QAccessible::Pane),
         window_(&window),
         id_(id) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return accessibleNameOf(id_);
+    if (t == QAccessible::Name) return qText(def(id_).accessibleName);
     if (t == QAccessible::Description) {
       if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
-      if (QString page = pageText(id_); !page.isEmpty()) return page;
+      if (QString words = describe(window_, id_); !words.isEmpty()) return words;
     }
     return QAccessibleWidget::text(t);
   }
@@ -123,15 +128,15 @@ class ElementBox final : public QAccessibleWidget {
     return child ? static_cast<int>(children().indexOf(child->object())) : -1;
   }
 
-  // The author page closes the help when pressed; the other boxes only
-  // take the focus.
+  // A box whose row gives it a press (the author page closes the help) can
+  // be pressed; the other boxes only take the focus.
   QStringList actionNames() const override {
-    if (id_ == Автор) return {pressAction(), setFocusAction()};
+    if (pressable()) return {pressAction(), setFocusAction()};
     return QAccessibleWidget::actionNames();
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
   void doAction(const QString& action) override {
-    if (window_ && id_ == Автор && action == pressAction()) {
+    if (window_ && pressable() && action == pressAction()) {
       window_->press(id_);
     } else {
       QAccessibleWidget::doAction(action);
@@ -139,6 +144,8 @@ class ElementBox final : public QAccessibleWidget {
   }
 
  private:
+  bool pressable() const { return pressOf(def(id_)) != Press::None; }
+
   QList<QWidget*> children() const {
     QList<QWidget*> found;
     for (QObject* child : static_cast<PictureBox*>(widget())->inner()->children()) {

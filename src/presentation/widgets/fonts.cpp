@@ -1,9 +1,10 @@
-#include "presentation/fonts.hpp"
+#include "presentation/widgets/fonts.hpp"
 
 #include <QFontDatabase>
 #include <QResource>
 #include <cmath>
 
+#include "dialogue/element_words.hpp"
 #include "presentation/platform.hpp"
 
 namespace ringcoil {
@@ -53,12 +54,7 @@ QString qText(std::string_view text) {
 }
 
 QString displayText(std::string_view caption, Charset charset) {
-  QString text = qText(caption);
-  if (charset == Charset::Symbol) {
-    text.replace(QLatin1Char('m'), QChar(0x03BC));  // μ
-    text.replace(QLatin1Char('w'), QChar(0x03C9));  // ω
-  }
-  return text;
+  return qText(captionAsShown(caption, charset));
 }
 
 }  // namespace ringcoil
