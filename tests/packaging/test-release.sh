@@ -19,8 +19,9 @@ commit=$(git -C "$source" rev-parse HEAD)
 first=$work/first/ringcoil
 second=$work/second/at/another/depth/ringcoil-$commit
 git clone -q --no-checkout "$source" "$first"
-(umask 077 && git clone -q --no-checkout "$source" "$second")
-for clone in "$first" "$second"; do git -C "$clone" checkout -q --detach "$commit"; done
+git -C "$first" checkout -q --detach "$commit"
+# Its files are made with mode 600, its folders 700.
+(umask 077 && git clone -q --no-checkout "$source" "$second" && git -C "$second" checkout -q --detach "$commit")
 
 # Both at once: each has steps that use one core only (configuring, linking,
 # compressing), and the two cores are better used so.
@@ -60,10 +61,12 @@ while read -r file; do
     continue
   fi
   echo "FAIL: $file differs between the two builds"
+  # (Neither may read the list of files on standard input.)
   if command -v diffoscope >/dev/null; then
-    timeout 300 diffoscope --text - --max-text-report-size 20000 "$a/$file" "$b/$file" | head -n 120
+    { timeout 300 diffoscope --text - --max-text-report-size 20000 "$a/$file" "$b/$file" </dev/null || true; } |
+      head -n 120
   else
-    cmp "$a/$file" "$b/$file" | head -n 5
+    cmp "$a/$file" "$b/$file" </dev/null | head -n 5 || true
   fi
   status=1
 done < <(diff "$a/SHA256SUMS" "$b/SHA256SUMS" | sed -nE 's/^[<>] [0-9a-f]+  //p' | LC_ALL=C sort -u)
