@@ -8,12 +8,14 @@
 
 class QFont;
 class QMessageBox;
+class QString;
 
 namespace ringcoil {
 
 // Before the QApplication is created: on Linux, keeps libdbus from starting
 // a session bus of its own; on Windows, has Qt draw text with FreeType, as on
-// Linux, so that the window looks the same to the pixel.
+// Linux, so that the window looks the same to the pixel, and marks that the
+// program runs, for the installer.
 void preparePlatform();
 
 // Before the bundled faces are registered: on Linux, fontconfig's set-up.
@@ -35,5 +37,11 @@ void fitTitleBar(QMessageBox& box);
 // a frame of the program's own, like the window's; elsewhere in the
 // system's.
 void execMessageBox(QMessageBox& box, QWidget& owner);
+
+// Says `words` to screen readers as a notification from `window`, where the
+// platform's accessibility bridge does not pass on the notification object
+// that speech.cpp shows (Windows: a UI Automation notification event);
+// elsewhere nothing.
+void notifyForPlatform(QWidget& window, const QString& words);
 
 }  // namespace ringcoil

@@ -143,4 +143,7 @@ void execMessageBox(QMessageBox& box, QWidget& owner) {
   box.exec();
 }
 
+// Orca speaks the notification object as it is shown.
+void notifyForPlatform(QWidget&, const QString&) {}
+
 }  // namespace ringcoil

@@ -8,6 +8,7 @@
 #include "presentation/accessible_texts.hpp"
 #include "presentation/fonts.hpp"
 #include "presentation/form_window.hpp"
+#include "presentation/platform.hpp"
 #include "presentation/window_part.hpp"
 
 namespace ringcoil {
@@ -84,6 +85,7 @@ class Speaker final : public QObject {
     notice_->setText(words);
     QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    notifyForPlatform(window_, words);
   }
 
   QString spokenOn(const QWidget* widget) const {
