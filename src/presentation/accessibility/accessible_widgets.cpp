@@ -28,8 +28,11 @@ QAccessibleInterface* parentOf(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(parent);
 }
 
-// The core's description of the element, as the window's state has it.
-QString describe(const QPointer<FormWindow>& window, Id id) {
+// The element's description: the words of the step that put the focus on
+// it, while it keeps the focus, or else the core's description of it, as the
+// window's state has it.
+QString describe(const QPointer<FormWindow>& window, const QWidget* widget, Id id) {
+  if (QString said = spokenOnFocus(widget); !said.isEmpty()) return said;
   return window ? qText(descriptionOf(window->state(), id)) : QString();
 }
 
@@ -53,8 +56,7 @@ class ElementButton final : public QAccessibleWidget {
       return name.empty() ? button->text() : qText(name);
     }
     if (t == QAccessible::Description) {
-      if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
-      if (QString words = describe(window_, id_); !words.isEmpty()) return words;
+      if (QString words = describe(window_, widget(), id_); !words.isEmpty()) return words;
     }
     return QAccessibleWidget::text(t);
   }
@@ -102,8 +104,7 @@ class ElementBox final : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return qText(def(id_).accessibleName);
     if (t == QAccessible::Description) {
-      if (QString said = spokenOnFocus(widget()); !said.isEmpty()) return said;
-      if (QString words = describe(window_, id_); !words.isEmpty()) return words;
+      if (QString words = describe(window_, widget(), id_); !words.isEmpty()) return words;
     }
     return QAccessibleWidget::text(t);
   }
